@@ -1,0 +1,58 @@
+// The real serial port over POSIX termios.
+//
+// open(): O_RDWR|O_NOCTTY|O_NONBLOCK (cleared after), CLOCAL so that no carrier is awaited,
+// and an exclusive flock so that a second program sees "busy" instead of garbled traffic.
+// A refused open says why in words a user can act on (for EACCES: the group that owns the
+// device). A device that hangs up (adapter unplugged, POLLHUP/EIO, 0-byte read) fails the
+// read or write.
+#pragma once
+
+#include "platform/PortDirectory.h"
+#include "platform/SerialPort.h"
+
+namespace platform {
+
+class PosixSerialPort : public SerialPort {
+ public:
+  // Opens the device at path; nullptr on failure with the reason in *error.
+  static std::unique_ptr<PosixSerialPort> openDevice(const std::string& path,
+                                                     std::string* error = nullptr);
+  ~PosixSerialPort() override;
+
+  bool setLineSettings(const LineSettings& s) override;
+  bool getLineSettings(LineSettings& s) override;
+  bool setTimeouts(const Timeouts& t) override;
+  bool setupQueues(uint32_t inBytes, uint32_t outBytes) override;
+  bool purgeReceive() override;
+  bool write(const void* data, uint32_t n, uint32_t& written) override;
+  bool readByte(char& byte, uint32_t& got) override;
+  int lastError() const override { return error_; }
+  std::string errorText() const override;
+
+  const std::string& path() const { return path_; }
+
+ private:
+  PosixSerialPort(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
+  bool fail(int err);
+
+  int fd_;
+  std::string path_;
+  Timeouts timeouts_;
+  int error_ = 0;
+};
+
+// Opens "COMn" names through the PortDirectory.
+class PosixSerialBackend : public SerialBackend {
+ public:
+  explicit PosixSerialBackend(PortDirectory directory) : directory_(std::move(directory)) {}
+  std::unique_ptr<SerialPort> open(const std::string& portName,
+                                   std::string* error = nullptr) override;
+
+ private:
+  PortDirectory directory_;
+};
+
+// Why an open of path failed with err, in words a user can act on.
+std::string describeOpenError(const std::string& path, int err);
+
+}  // namespace platform
