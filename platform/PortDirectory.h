@@ -8,6 +8,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,7 +29,11 @@ class PortDirectory {
   // Where the [Ports] section is read from.
   static std::string configFile();
   // The automatic map from a scan of devDir ("/dev", or a test folder).
-  static std::map<int, std::string> scanDevices(const std::string& devDir = "/dev");
+  // A ttyS node counts only when sysDir/<name>/type names a UART (not "0").
+  static std::map<int, std::string> scanDevices(const std::string& devDir = "/dev",
+                                                const std::string& sysDir = "/sys/class/tty");
+  // The [Ports] section of an INI text; nothing when it has no such section.
+  static std::optional<std::map<int, std::string>> parsePortsSection(const std::string& ini);
 
  private:
   std::map<int, std::string> ports_;  // COM number -> device path

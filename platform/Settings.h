@@ -1,6 +1,6 @@
-// Named string values of one program's settings file: Orsek/<program>.ini in the user's
-// config folder, in the section named after the key ("SOFTWARE\Orsek\Vondrix" becomes the
-// file Vondrix.ini). Stands in for the registry key of the program.
+// Named string values of one program's settings file, Orsek/<program>.ini in the user's
+// config folder (XDG_CONFIG_HOME, else ~/.config): the program's registry key. The folder
+// and the file are created on the first write.
 #pragma once
 
 #include <optional>

@@ -14,6 +14,7 @@
 #include <vector>
 
 class QLocalServer;
+class QLocalSocket;
 
 namespace platform {
 
@@ -43,7 +44,7 @@ class WindowPublication : public QObject {
  private:
   void publish();
   void withdraw();
-  void readFrom(class QLocalSocket* socket);
+  void readFrom(QLocalSocket* socket);
 
   QString title_;
   QString socketPath_;

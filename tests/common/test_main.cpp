@@ -1,11 +1,12 @@
 // Main of every test program: a headless Qt application and settings and runtime folders
 // of its own, so that tests never touch the user's folders and parallel test programs
 // never see each other's windows or locks.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QApplication>
 #include <QTemporaryDir>
 #include <cstdlib>
-#include <sys/stat.h>
-#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);

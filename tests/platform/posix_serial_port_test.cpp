@@ -1,0 +1,133 @@
+// The real termios layer, driven over a pseudo-terminal.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+#include <chrono>
+
+#include "platform/PosixSerialPort.h"
+
+namespace {
+
+using platform::PosixSerialPort;
+
+class PtyPort : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    int slave = -1;
+    char name[256];
+    ASSERT_EQ(openpty(&master_, &slave, name, nullptr, nullptr), 0);
+    termios tio{};
+    tcgetattr(master_, &tio);
+    cfmakeraw(&tio);
+    tcsetattr(master_, TCSANOW, &tio);
+    path_ = name;
+    port_ = PosixSerialPort::openDevice(path_, &error_);
+    close(slave);  // the port holds its own descriptor
+    ASSERT_TRUE(port_) << error_;
+    ASSERT_TRUE(port_->setLineSettings({}));
+  }
+  void TearDown() override {
+    port_.reset();
+    if (master_ >= 0) close(master_);
+  }
+  void fromReceiver(const std::string& bytes) {
+    ASSERT_EQ(write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    usleep(20000);  // let the line discipline move the bytes to the slave side
+  }
+  std::string readAll(int timeoutMs) {
+    std::string got;
+    platform::Timeouts t;
+    t.readTotalConstant = timeoutMs;
+    port_->setTimeouts(t);
+    char c;
+    uint32_t n = 0;
+    while (port_->readByte(c, n) && n == 1) got += c;
+    return got;
+  }
+
+  int master_ = -1;
+  std::string path_, error_;
+  std::unique_ptr<PosixSerialPort> port_;
+};
+
+TEST_F(PtyPort, WrittenBytesArriveAtTheOtherEnd) {
+  uint32_t written = 0;
+  ASSERT_TRUE(port_->write("#05A1\r", 6, written));
+  EXPECT_EQ(written, 6u);
+  char buf[16] = {};
+  usleep(20000);
+  ASSERT_EQ(read(master_, buf, sizeof buf), 6);
+  EXPECT_STREQ(buf, "#05A1\r");
+}
+
+TEST_F(PtyPort, ReadsTheReplyByteByByte) {
+  fromReceiver("$05\r");
+  EXPECT_EQ(readAll(50), "$05\r");
+}
+
+TEST_F(PtyPort, OneByteReadGivesUpAfterItsTimeoutWhenNothingComes) {
+  platform::Timeouts t;
+  t.readTotalConstant = 50;
+  port_->setTimeouts(t);
+  char c;
+  uint32_t n = 99;
+  auto start = std::chrono::steady_clock::now();
+  EXPECT_TRUE(port_->readByte(c, n));
+  auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                  start)
+                .count();
+  EXPECT_EQ(n, 0u);
+  EXPECT_GE(ms, 45);
+  EXPECT_LT(ms, 500);
+}
+
+TEST_F(PtyPort, PurgeDropsWhatWasReceivedButNotRead) {
+  fromReceiver("stale reply\r");
+  ASSERT_TRUE(port_->purgeReceive());
+  fromReceiver("$07\r");
+  EXPECT_EQ(readAll(50), "$07\r");
+}
+
+TEST_F(PtyPort, LineSettingsReadBackAsSet) {
+  platform::LineSettings s;
+  s.baudRate = 0;
+  ASSERT_TRUE(port_->getLineSettings(s));
+  EXPECT_EQ(s.baudRate, 115200u);
+  EXPECT_EQ(s.byteSize, 8);
+  EXPECT_EQ(s.parity, 0);
+  EXPECT_EQ(s.stopBits, 0);
+  platform::LineSettings odd;
+  odd.baudRate = 12345;
+  EXPECT_FALSE(port_->setLineSettings(odd));
+  EXPECT_EQ(port_->lastError(), EINVAL);
+}
+
+TEST_F(PtyPort, AVanishedDeviceFailsTheReadInsteadOfHanging) {
+  close(master_);
+  master_ = -1;
+  char c;
+  uint32_t n = 0;
+  platform::Timeouts t;
+  t.readTotalConstant = 200;
+  port_->setTimeouts(t);
+  EXPECT_FALSE(port_->readByte(c, n));
+  EXPECT_NE(port_->lastError(), 0);
+}
+
+TEST_F(PtyPort, ASecondOpenOfTheSameDeviceIsRefusedAsBusy) {
+  std::string why;
+  EXPECT_EQ(PosixSerialPort::openDevice(path_, &why), nullptr);
+  EXPECT_NE(why.find("in use by another program"), std::string::npos) << why;
+}
+
+TEST(PosixSerialOpen, ErrorsSayWhatToDo) {
+  std::string why;
+  EXPECT_EQ(PosixSerialPort::openDevice("/dev/no-such-tty", &why), nullptr);
+  EXPECT_NE(why.find("is not there"), std::string::npos) << why;
+  EXPECT_NE(platform::describeOpenError("/dev/ttyS0", EACCES).find("then log out and in"),
+            std::string::npos);
+}
+
+}  // namespace
