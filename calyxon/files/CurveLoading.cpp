@@ -1,0 +1,83 @@
+#include "calyxon/files/CurveLoading.h"
+
+#include "calyxon/eq/BandClearing.h"
+#include "calyxon/eq/MeasurementCurve.h"
+#include "calyxon/files/MicResponseFile.h"
+
+namespace calyxon {
+
+namespace {
+
+// Reads and resamples a file; on success curve holds the result and the reference used.
+CurveLoadResult ReadCurve(const EqDesign& design, const std::string& path, bool isTarget,
+                          double referenceStart, GridCurve& curve) {
+  CurveLoadResult result;
+  auto reading = ReadMicResponseFile(path, isTarget);
+  if (!reading) return result;
+  result.pointCount = static_cast<int>(reading->points.F.size());
+  result.truncated = reading->truncated;
+  const double reference = ReferenceLevel(reading->points, referenceStart);
+  curve = GridCurve(kGridCapacity, 0.0);
+  result.status = ResampleOntoGrid(design, reading->points, reference, curve)
+                      ? CurveLoadStatus::Loaded
+                      : CurveLoadStatus::Unusable;
+  return result;
+}
+
+}  // namespace
+
+CurveLoadResult LoadTargetCurve(EqDesign& design, const std::string& path) {
+  GridCurve curve;
+  const CurveLoadResult result = ReadCurve(design, path, true, design.PlotReference, curve);
+  if (!result.loaded()) return result;
+  design.LastPointCount = static_cast<std::int16_t>(result.pointCount);
+  design.PlotReference = 0;
+  design.PlotMax = 20;
+  design.PlotMin = -20;
+  const int count = design.GridCount;
+  for (int i = 0; i < count; ++i) design.TargetCurve[i] = curve[i];
+
+  ClearAutoBands(design);
+  for (int i = 0; i < count; ++i) {
+    double error = design.TargetCurve[i];
+    for (int n = 0; n < kBandCount; ++n) error -= design.BandResponse[n][i];
+    error -= design.SourceCurve[i];
+    design.ErrorCurve[i] = error;
+    design.ResidualCurve[i] = error;
+  }
+  design.TargetLoaded = 1;
+  return result;
+}
+
+CurveLoadResult LoadSourceCurve(EqDesign& design, const std::string& path) {
+  GridCurve curve;
+  const CurveLoadResult result = ReadCurve(design, path, false, 0.0, curve);
+  if (!result.loaded()) return result;
+  design.LastPointCount = static_cast<std::int16_t>(result.pointCount);
+  design.SourcePointCount = static_cast<std::int16_t>(result.pointCount);
+  for (int i = 0; i < design.GridCount; ++i) {
+    design.SourceCurve[i] = curve[i];
+    design.ErrorCurve[i] = design.TargetCurve[i] - design.SourceCurve[i];
+    design.ResidualCurve[i] = design.ErrorCurve[i];
+  }
+  return result;
+}
+
+std::string TargetLoadStatusText(const CurveLoadResult& result, const std::string& shownName) {
+  switch (result.status) {
+    case CurveLoadStatus::Loaded:
+      return {};
+    case CurveLoadStatus::OpenFailed:
+      return "Target File:" + shownName + " Open Failed  !!! \n";
+    case CurveLoadStatus::Unusable:
+      break;
+  }
+  return "Target File:" + shownName + " Load Failed  !!! \n";
+}
+
+std::string SourceLoadStatusText(const CurveLoadResult& result, const std::string& shownName) {
+  if (result.loaded()) return {};
+  return "Mic File:" + shownName + " Load Failed  !!! \n";
+}
+
+}  // namespace calyxon

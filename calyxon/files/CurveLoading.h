@@ -1,0 +1,45 @@
+// Loading the target and the source measurement into the design.
+//
+// LoadTargetCurve reads a target file (frequencies below 20 Hz read as 20 Hz; the reference
+// starts from PlotReference), resets the plot levels to 0 / +20 / -20 dB, stores TargetCurve,
+// clears the fitted bands 0..25 and rebuilds ErrorCurve = target - all 32 band responses (so
+// only the manual bands count) - source, ResidualCurve = ErrorCurve, and sets TargetLoaded.
+//
+// LoadSourceCurve reads a source file (reference starting from 0) into SourceCurve and sets
+// ErrorCurve = ResidualCurve = target - source; bands, plot levels and the fitting position are
+// left as they are. Whether a target is loaded first is the caller's check.
+//
+// Failure contract: a file that cannot be opened, or that gives fewer than two usable points or
+// a curve that is not finite, changes nothing in the design; the status text for the window
+// comes from TargetLoadStatusText / SourceLoadStatusText. Neither routine requests a redraw.
+#pragma once
+
+#include <string>
+
+#include "calyxon/eq/EqDesign.h"
+
+namespace calyxon {
+
+enum class CurveLoadStatus {
+  Loaded,
+  OpenFailed,  // the file could not be opened
+  Unusable,    // fewer than two usable points, or no finite curve
+};
+
+struct CurveLoadResult {
+  CurveLoadStatus status = CurveLoadStatus::OpenFailed;
+  int pointCount = 0;      // points read (LastPointCount)
+  bool truncated = false;  // the file held more points than were read
+  bool loaded() const { return status == CurveLoadStatus::Loaded; }
+};
+
+CurveLoadResult LoadTargetCurve(EqDesign& design, const std::string& path);
+CurveLoadResult LoadSourceCurve(EqDesign& design, const std::string& path);
+
+// "Target File:<name> Open Failed  !!! \n" or "Target File:<name> Load Failed  !!! \n"; empty
+// after a successful load. shownName is the file name shown in the window.
+std::string TargetLoadStatusText(const CurveLoadResult& result, const std::string& shownName);
+// "Mic File:<name> Load Failed  !!! \n" after any failure; empty after a successful load.
+std::string SourceLoadStatusText(const CurveLoadResult& result, const std::string& shownName);
+
+}  // namespace calyxon
