@@ -1,0 +1,126 @@
+#include "vondrix/buslink/BusLink.h"
+
+#include "platform/Clock.h"
+
+namespace vondrix {
+namespace {
+
+platform::Timeouts timeoutsOf(uint32_t ms) {
+  platform::Timeouts t;
+  t.readTotalConstant = ms;
+  t.writeTotalConstant = ms;
+  return t;
+}
+
+}  // namespace
+
+void BusLink::SendCommand() {
+  if (!ComPortHandle) return;
+  ComPortHandle->purgeReceive();
+  LastIoResult = ComPortHandle->write(CommandBuffer.data(),
+                                      static_cast<uint32_t>(CommandBuffer.size()), BytesWritten);
+  if (!LastIoResult) return;
+  ComPortHandle->purgeReceive();
+  CommandBuffer.clear();
+}
+
+void BusLink::ReadReply() {
+  platform::Clock& clock = platform::clock();
+  const uint32_t t0 = clock.tickCount();
+  for (;;) {
+    char byte = 0;
+    BytesRead = 0;
+    LastIoResult = ComPortHandle && ComPortHandle->readByte(byte, BytesRead);
+    if (!LastIoResult) {
+      CommandBuffer.clear();
+      return;
+    }
+    if (BytesRead == 1) {
+      CommandBuffer += byte;
+      if (byte == '\r') return;
+    }
+    // Whole milliseconds against the window: 300 ms is still inside it (in binary floating
+    // point 300 * 0.001 would already count as past 0.3).
+    if (clock.tickCount() - t0 > kReplyWindowMs) {
+      CommandBuffer.clear();
+      return;
+    }
+  }
+}
+
+std::string BusLink::Transact(const std::string& line) {
+  CommandBuffer = line;
+  SendCommand();
+  if (CommandBuffer.empty()) ReadReply();
+  return CommandBuffer;
+}
+
+void BusLink::OpenBus(PortSearchHooks& hooks) {
+  PortIndex = 0;
+  for (int n = 1; n <= 20; ++n) {
+    const std::string name = "COM" + std::to_string(n);
+    if (auto probe = backend_.open(name)) {
+      PortIndex += 1;
+      hooks.EnablePortMenuItem(name);
+      PortNames[PortIndex] = name;
+    }  // the probe handle closes here
+    ComPortHandle.reset();
+    if (PortIndex == 6) break;
+  }
+  if (PortIndex <= 0) {
+    hooks.ShowMessage("Can't Open COM Port");
+    return;
+  }
+  OpenFirstWorkingPort(PortIndex, hooks);
+}
+
+bool BusLink::OpenConfigured(const std::string& name, uint32_t timeoutMs,
+                             bool& settingsAccepted) {
+  ComPortHandle = backend_.open(name);
+  if (!ComPortHandle) return false;
+  ComPortHandle->setTimeouts(timeoutsOf(timeoutMs));
+  settingsAccepted = ComPortHandle->setLineSettings(platform::LineSettings{});
+  if (settingsAccepted) ComPortHandle->setupQueues(100, 100);
+  return true;
+}
+
+void BusLink::OpenFirstWorkingPort(int count, PortSearchHooks& hooks) {
+  for (int k = count; k >= 1; --k) {
+    SelectedPortName = PortNames[k];
+    hooks.ShowTriedPort(SelectedPortName);
+    bool accepted = false;
+    if (!OpenConfigured(SelectedPortName, kSearchTimeoutMs, accepted)) continue;
+    if (!accepted) {
+      ComPortHandle.reset();
+      continue;
+    }
+    PortIndex = k;
+    if (hooks.DetectWithBanner() >= 1) {
+      hooks.CheckPortMenuItem();
+      SelectedPortName = PortNames[k];
+      hooks.StartPolling();
+      return;
+    }
+    hooks.UncheckPortMenuItem();
+    ComPortHandle.reset();
+  }
+  // No port with receivers: the selection falls back to the first port tried, closed. This
+  // also covers a last port that could not be opened or set up, so the menu always shows
+  // which port Reconnect will try.
+  PortIndex = count;
+  SelectedPortName = PortNames[count];
+  hooks.CheckPortMenuItem();
+}
+
+void BusLink::CloseBus() { ComPortHandle.reset(); }
+
+BusLink::ReopenResult BusLink::ReopenSelectedPort() {
+  bool accepted = false;
+  if (!OpenConfigured(SelectedPortName, kReopenTimeoutMs, accepted))
+    return ReopenResult::NotOpened;
+  return accepted ? ReopenResult::Ready : ReopenResult::SettingsRefused;
+}
+
+void BusLink::ReopenBus() { ReopenSelectedPort(); }
+
+}  // namespace vondrix

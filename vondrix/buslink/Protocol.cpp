@@ -1,0 +1,79 @@
+#include "vondrix/buslink/Protocol.h"
+
+#include <cctype>
+
+#include "forms/Convert.h"
+#include "forms/FloatText.h"
+
+namespace vondrix::protocol {
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+std::string hex(int value, int digits) { return forms::IntToHex(value, digits).toStdString(); }
+
+}  // namespace
+
+std::string Address(int i) {
+  // Hexadecimal text for 1..9 and decimal from 10 on: both give two decimal digits.
+  return i <= 9 ? hex(i, 2) : std::to_string(i);
+}
+
+std::string QuitAll() { return "#00A0\r"; }
+std::string Probe(const std::string& a) { return "#" + a + "A1\r"; }
+std::string Query(const std::string& a, char cmd) { return "%" + a + cmd + "\r"; }
+std::string Mute(const std::string& a, const std::string& v) { return "#" + a + "B" + v + "\r"; }
+std::string SquelchQuery(const std::string& a, const std::string& level) {
+  return "%" + a + "F" + level + "\r";
+}
+std::string Diversity(const std::string& a) { return "#" + a + "R0\r"; }
+
+std::string SetName(const std::string& a, const std::string& name) {
+  std::string n = name;
+  if (n.size() < 6) n.append(6 - n.size(), ' ');
+  return "#" + a + "C" + n + "\r";
+}
+
+bool EchoMatches(const std::string& reply, const std::string& a) {
+  return !reply.empty() && Field(reply, 2, 2) == a;
+}
+bool ExactAck(const std::string& reply, const std::string& a) { return reply == "$" + a + "\r"; }
+bool LengthIs4(const std::string& reply) { return reply.size() == 4; }
+bool EchoAnd12(const std::string& reply, const std::string& a) {
+  return EchoMatches(reply, a) && reply.size() == 12;
+}
+
+std::string Field(const std::string& text, int index, int count) {
+  return forms::Copy(q(text), index, count).toStdString();
+}
+
+int HexOr(const std::string& field, int def) { return forms::StrToIntDef(q("0x" + field), def); }
+int HexStrict(const std::string& field) { return forms::StrToInt(q("0x" + field)); }
+
+double FirmwareNumber(const std::string& firmwareVersion) {
+  // The program itself puts the "." into the version text, so it is read with "." whatever
+  // the machine's decimal separator is.
+  QString text = q(Field(firmwareVersion, 1, 3));
+  text.replace('.', forms::decimalSeparator());
+  return static_cast<double>(forms::StrToFloat(text));
+}
+
+GroupChannel ParseGroupChannel(const std::string& reply) {
+  GroupChannel gc;
+  // Too short to hold both characters: nothing usable came (a cut reply).
+  if (reply.size() < 6) return gc;
+  gc.valid = true;
+  bool wide = reply.size() == 8;
+  for (int i = 4; wide && i <= 7; ++i) wide = std::isxdigit(static_cast<unsigned char>(reply[i - 1]));
+  if (wide) {
+    gc.group = hex(HexStrict(Field(reply, 4, 2)), 1);
+    gc.channel = hex(HexStrict(Field(reply, 6, 2)), 1);
+    return gc;
+  }
+  gc.group = Field(reply, 4, 1);
+  std::string ch = Field(reply, 5, 1);
+  int value = (ch.empty() ? 0 : static_cast<unsigned char>(ch[0])) - '0';
+  gc.channel = hex(value, 1);
+  return gc;
+}
+
+}  // namespace vondrix::protocol

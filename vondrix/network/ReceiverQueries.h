@@ -1,0 +1,66 @@
+// The main program's receiver queries: each sends once through the bus link, reads once
+// when the line went out, and leaves every value as it was when no reply came. Retries
+// belong to the callers. What a reply changes on the main screen goes through PanelView, so
+// the queries know no widget.
+#pragma once
+
+#include <string>
+
+#include "vondrix/buslink/BusLink.h"
+#include "vondrix/network/ReceiverState.h"
+
+namespace vondrix {
+
+// The main screen as the queries and status parsers see it.
+class PanelView {
+ public:
+  virtual ~PanelView() = default;
+  // Name line := text, made visible, white on green.
+  virtual void ShowNameLine(int slot, const std::string& text) = 0;
+  // Mute glyph of slot HoveredSlot (and the detail windows' mute buttons) from status s.
+  virtual void SetMuteGlyph(const std::string& s) = 0;
+  virtual void SetBar(int slot, int bar, int position) = 0;
+  virtual void ShowBatteryQ5V(int slot, int code) = 0;
+  virtual void ShowAfLevelQ5V(int slot, int value) = 0;
+  virtual void SetStatusLine(int slot, const std::string& text) = 0;
+  // "Error ! Check Receiver's Address", then the program ends (no broadcast, no region
+  // write).
+  virtual void AddressError() = 0;
+};
+
+class ReceiverQueries {
+ public:
+  ReceiverQueries(BusLink& bus, SlotTables& tables, CurrentReceiver& current, PanelView& view)
+      : bus_(bus), slots_(tables), cur_(current), view_(view) {}
+
+  void IdentifyReceiver(int slot);
+  void QueryState(int slot);
+  void SendMute(const std::string& v);  // to slot HoveredSlot
+  void QueryName(int slot);
+  // Group and channel; the reply's layout (short or wide) is told by its length.
+  void QueryGroupChannel(int slot);
+  void QueryFrequency(int slot);
+  void QueryBandStart(int slot);
+  void QueryGroupTable(int slot);
+  void QueryBandSteps(int slot);
+  void SendDiversityMode(int slot);
+  void PollStatus(int slot);
+
+  // The status reply in CommandBuffer, by model.
+  void ParseStatusQ5V(int slot, const std::string& reply);
+  void ParseStatusZ3K(int slot, const std::string& reply);
+  // Parses reply by CurrentModel; other models are ignored.
+  void ParseStatus(int slot, const std::string& reply);
+
+ private:
+  // Sends line to the slot's receiver; the reply, or "" when none came.
+  std::string Ask(const std::string& line);
+  const std::string& AddressOf(int slot) const { return slots_.ReceiverAddress[slot]; }
+
+  BusLink& bus_;
+  SlotTables& slots_;
+  CurrentReceiver& cur_;
+  PanelView& view_;
+};
+
+}  // namespace vondrix
