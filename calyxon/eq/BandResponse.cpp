@@ -18,6 +18,14 @@ void ComputeFineCurve(EqDesign& design, std::int16_t n, double Fc, const Coeffic
   }
 }
 
+void SumBandResponses(EqDesign& design) {
+  for (int i = 0; i < design.GridCount; ++i) {
+    double sum = design.BandResponse[0][i];
+    for (int b = 1; b < kBandCount; ++b) sum += design.BandResponse[b][i];
+    design.BandSumCurve[i] = sum;
+  }
+}
+
 void ComputeBandResponse(EqDesign& design, std::int16_t n, double Fc, double BW, double Gain) {
   Coefficients& a = design.BandA[n];
   Coefficients& b = design.BandB[n];

@@ -19,6 +19,10 @@ namespace calyxon {
 // 22050 Hz (point 300), with f0 = Fc when 21 < Fc < 22050, else 22.
 void ComputeBandResponse(EqDesign& design, std::int16_t n, double Fc, double BW, double Gain);
 
+// BandSumCurve := BandResponse[0] + BandResponse[1] + ... + BandResponse[31], point by point over
+// the first GridCount points.
+void SumBandResponses(EqDesign& design);
+
 // FineCurve[n] for the section (a, b) designed at Fc.
 void ComputeFineCurve(EqDesign& design, std::int16_t n, double Fc, const Coefficients& a,
                       const Coefficients& b);
