@@ -1,0 +1,61 @@
+// Run-time conversions between texts and integers, and the text helpers the programs cut
+// replies and file lines with.
+//
+// Strict conversions throw ConversionError with the run time's message; lenient ones
+// return a default. Texts are QStrings; positions are 1-based, as the programs count
+// characters ("characters 4-7" is Copy(s, 4, 4)).
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <exception>
+#include <string>
+
+namespace forms {
+
+// A text that is not a number of the wanted kind. what() is the message the error box
+// shows, for example "'abc' is not a valid integer value".
+class ConversionError : public std::exception {
+ public:
+  explicit ConversionError(QString message);
+  const char* what() const noexcept override { return utf8_.c_str(); }
+  const QString& message() const { return message_; }
+
+ private:
+  QString message_;
+  std::string utf8_;
+};
+
+// Strict conversion to a signed 32-bit integer. Accepted: leading blanks, an optional sign,
+// then either decimal digits, or "$", "0x" or "0X" followed by hexadecimal digits (either
+// case). Nothing may follow the digits. A decimal value must fit 32 bits; a hexadecimal one
+// may use all 32 bits and is then taken as two's complement ("$FFFFFFFF" is -1).
+// StrToInt("0x1F") = 31, StrToInt("$1f") = 31, StrToInt("-12") = -12.
+// Throws ConversionError("'" + text + "' is not a valid integer value") otherwise, also for
+// the empty text and a prefix without digits ("0x").
+int32_t StrToInt(const QString& text);
+
+// As StrToInt, but returns defaultValue for text that StrToInt rejects.
+int32_t StrToIntDef(const QString& text, int32_t defaultValue);
+
+// Decimal text of value ("-12").
+QString IntToStr(int64_t value);
+
+// Upper-case hexadecimal text of value with at least digits digits (zero-padded on the
+// left; more digits when the value needs them). A negative value is written as its
+// two's complement of the argument's width: IntToHex(-1, 2) = "FFFFFFFF".
+QString IntToHex(int32_t value, int digits);
+QString IntToHex(int64_t value, int digits);
+
+// The count characters of text that start at the 1-based index. An index below 1 counts
+// as 1; an index past the end or a count below 1 gives ""; a count past the end stops at
+// the end. Copy("$05ABC", 4, 2) = "AB".
+QString Copy(const QString& text, int index, int count);
+
+// text without its leading and trailing blanks and control characters (codes up to 32).
+QString Trim(const QString& text);
+
+// text with the ASCII letters a-z in upper case; other characters unchanged.
+QString UpperCase(const QString& text);
+
+}  // namespace forms

@@ -1,0 +1,103 @@
+// A top-level window of the programs.
+//
+// Its size is the client size of the form (the menu bar, when a MainMenu is attached, lies
+// above it); its colour and font default to clBtnFace and "MS Sans Serif" 8 pt. While a
+// Form exists it is listed in the window directory under its caption (an empty caption
+// lists nothing), so other programs find it by title and post messages to it; a caption
+// change republishes it. Posted messages arrive through OnMessage.
+//
+// Closing (close(), the title bar's close button, Alt+F4) asks OnCloseQuery, then lets
+// OnClose choose what happens: caHide (the default) hides the form, caFree hides it and
+// deletes it at the next turn of the event loop, caNone keeps it open, caMinimize
+// minimises it. Closing a hidden form runs the same handlers. When the main form
+// (setMainForm) closes, the event loop ends.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "forms/Control.h"
+#include "platform/WindowDirectory.h"
+
+class QMenuBar;
+
+namespace forms {
+
+enum BorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow };
+enum BorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
+enum CloseAction { caNone, caHide, caFree, caMinimize };
+
+class Form : public Control<QWidget> {
+ public:
+  explicit Form(QWidget* parent = nullptr);
+  ~Form() override;
+
+  void setCaption(const QString& caption);
+  QString caption() const { return windowTitle(); }
+
+  // Client area size (below the menu bar).
+  void setClientSize(int width, int height);
+  int clientWidth() const { return width(); }
+  int clientHeight() const;
+  // Outer size as the form writes Width and Height: the client size plus the classic
+  // frame of the border style (4 px a side and a 19 px title bar when sizeable, 3 px and
+  // 19 px when single or dialog, nothing for bsNone) and the menu bar.
+  void setOuterSize(int width, int height);
+  int outerWidth() const;
+  int outerHeight() const;
+  void setWidth(int width) { setOuterSize(width, outerHeight()); }
+  void setHeight(int height) { setOuterSize(outerWidth(), height); }
+
+  // Position of the window on the screen.
+  void setLeft(int left) { move(left, y()); }
+  void setTop(int top) { move(x(), top); }
+  int left() const { return x(); }
+  int top() const { return y(); }
+  // Position and outer size.
+  void setBounds(int left, int top, int width, int height);
+  // Centres the window on the primary screen.
+  void centerOnScreen();
+
+  // Border: bsNone has no frame and no title bar; bsSingle and bsDialog cannot be
+  // resized; bsSizeable can. Border icons choose the title bar's buttons (a close button
+  // comes with biSystemMenu).
+  void setBorderStyle(BorderStyle style);
+  BorderStyle borderStyle() const { return borderStyle_; }
+  void setBorderIcons(unsigned icons);
+  unsigned borderIcons() const { return borderIcons_; }
+
+  // Where this window is listed for other programs.
+  platform::WindowHandle publishedHandle() const;
+
+  std::function<void(bool& canClose)> OnCloseQuery;
+  std::function<void(CloseAction& action)> OnClose;
+  NotifyEvent OnShow;
+  NotifyEvent OnHide;
+  NotifyEvent OnPaint;
+  std::function<void(uint32_t message, uint64_t wParam, int64_t lParam)> OnMessage;
+
+  // The menu bar that MainMenu places on the form; the client area starts below it.
+  void attachMenuBar(QMenuBar* bar);
+  int menuBarHeight() const { return menuHeight_; }
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
+
+ private:
+  void applyWindowFlags();
+  QSize frameExtra() const;
+
+  std::unique_ptr<platform::WindowPublication> publication_;
+  BorderStyle borderStyle_ = bsSizeable;
+  unsigned borderIcons_ = biSystemMenu | biMinimize | biMaximize;
+  QMenuBar* menuBar_ = nullptr;
+  int menuHeight_ = 0;
+};
+
+}  // namespace forms
