@@ -11,7 +11,9 @@
 //
 // Between two candidates the design shows the best so far: BandFc/BandBw/BandGain[n],
 // BandA/BandB[n], BandResponse[n], FineCurve[n], BandSumCurve (all 32 rows) and ResidualCurve
-// (ErrorCurve minus the kept response). A candidate that is not kept leaves no trace.
+// (ErrorCurve minus the kept response; ErrorCurve itself until a candidate is kept). Before any
+// candidate is kept these show the values the band held at its start. A candidate that is not
+// kept leaves no trace. RedrawRequested is set after every sweep of BW.
 //
 // The observer is told of every band start, every candidate and every finished band, and is
 // asked after every candidate whether to stop (the window processes its pending messages

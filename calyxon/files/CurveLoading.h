@@ -7,7 +7,8 @@
 //
 // LoadSourceCurve reads a source file (reference starting from 0) into SourceCurve and sets
 // ErrorCurve = ResidualCurve = target - source; bands, plot levels and the fitting position are
-// left as they are. Whether a target is loaded first is the caller's check.
+// left as they are. A source may be loaded only once a target is (SourceLoadAllowed); otherwise
+// the window shows kTargetFirstMessage in a message box and asks for no file.
 //
 // Failure contract: a file that cannot be opened, or that gives fewer than two usable points or
 // a curve that is not finite, changes nothing in the design; the status text for the window
@@ -32,6 +33,18 @@ struct CurveLoadResult {
   bool truncated = false;  // the file held more points than were read
   bool loaded() const { return status == CurveLoadStatus::Loaded; }
 };
+
+struct MessageBoxText {
+  const char* text;
+  const char* caption;
+};
+inline constexpr MessageBoxText kTargetFirstMessage{"Pls Open File of Target Mic First !!",
+                                                    "Error"};
+
+// True once a target was loaded (TargetLoaded).
+inline bool SourceLoadAllowed(const EqDesign& design) {
+  return design.TargetLoaded != 0;
+}
 
 CurveLoadResult LoadTargetCurve(EqDesign& design, const std::string& path);
 CurveLoadResult LoadSourceCurve(EqDesign& design, const std::string& path);

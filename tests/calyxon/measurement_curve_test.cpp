@@ -168,6 +168,7 @@ TEST_F(CalyxonMeasurementTest, TargetLoadRebuildsTheErrorWithTheManualBandsOnly)
   EXPECT_EQ(result.pointCount, 41);
   EXPECT_EQ(design->LastPointCount, 41);
   EXPECT_EQ(design->TargetLoaded, 1);
+  EXPECT_TRUE(SourceLoadAllowed(*design));
   EXPECT_EQ(design->PlotReference, 0);
   EXPECT_EQ(design->PlotMax, 20);
   EXPECT_EQ(design->PlotMin, -20);
@@ -210,6 +211,7 @@ TEST_F(CalyxonMeasurementTest, FailedLoadsChangeNothingAndSaySo) {
     EXPECT_EQ(SourceLoadStatusText(source, "x"), "Mic File:x Load Failed  !!! \n");
   }
   EXPECT_EQ(design->TargetLoaded, 0);
+  EXPECT_FALSE(SourceLoadAllowed(*design));
   EXPECT_EQ(design->TargetCurve[5], 1.25);
   EXPECT_EQ(design->LastPointCount, 0);
   EXPECT_EQ(TargetLoadStatusText({CurveLoadStatus::Loaded}, "x"), "");
