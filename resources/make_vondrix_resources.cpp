@@ -1,13 +1,13 @@
 // Draws the receiver-control program's pictures into a folder: the mute glyphs
 // sp_on.bmp / sp_off.bmp (18 x 18) and the splash picture splash.jpg (568 x 390, JPEG).
 //   make_vondrix_resources OUTPUT_FOLDER
+#include <jpeglib.h>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <cstdio>
-#include <jpeglib.h>
 
 namespace {
 
@@ -50,7 +50,8 @@ QImage splashPicture() {
   p.fillRect(img.rect(), sky);
   // Radio waves from a receiver antenna.
   p.setPen(QPen(QColor(255, 255, 255, 90), 3));
-  for (int r = 40; r <= 240; r += 40) p.drawArc(QRectF(420 - r, 150 - r, 2 * r, 2 * r), 100 * 16, 110 * 16);
+  for (int r = 40; r <= 240; r += 40)
+    p.drawArc(QRectF(420 - r, 150 - r, 2 * r, 2 * r), 100 * 16, 110 * 16);
   p.setPen(QPen(Qt::white, 4));
   p.drawLine(420, 150, 420, 250);
   p.fillRect(QRect(360, 250, 130, 46), QColor(30, 30, 30));

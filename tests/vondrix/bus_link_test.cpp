@@ -131,10 +131,9 @@ TEST_F(PortSearch, OnlyTheSixLowestPortsAreListedAndTheHighestIsTriedFirst) {
   for (int n = 1; n <= 20; ++n) backend_.attach("COM" + std::to_string(n), bus_);
   hooks_.withReceivers = {"COM6"};
   link_.OpenBus(hooks_);
-  std::vector<std::string> want = {"enable 1 COM1", "enable 2 COM2", "enable 3 COM3",
-                                   "enable 4 COM4", "enable 5 COM5", "enable 6 COM6",
-                                   "try COM6",      "detect COM6",   "check 6",
-                                   "poll"};
+  std::vector<std::string> want = {
+      "enable 1 COM1", "enable 2 COM2", "enable 3 COM3", "enable 4 COM4", "enable 5 COM5",
+      "enable 6 COM6", "try COM6",      "detect COM6",   "check 6",       "poll"};
   EXPECT_EQ(hooks_.calls, want);
   EXPECT_EQ(link_.SelectedPortName, "COM6");
   EXPECT_TRUE(backend_.isOpen("COM6"));
@@ -146,10 +145,9 @@ TEST_F(PortSearch, SilentAndRefusingPortsAreSkippedDownToOneWithReceivers) {
   backend_.setRefusesLineSettings("COM9", true);
   hooks_.withReceivers = {"COM2"};
   link_.OpenBus(hooks_);
-  std::vector<std::string> want = {"enable 1 COM2", "enable 2 COM4", "enable 3 COM9",
-                                   "try COM9",      "try COM4",      "detect COM4",
-                                   "uncheck 2",     "try COM2",      "detect COM2",
-                                   "check 1",       "poll"};
+  std::vector<std::string> want = {"enable 1 COM2", "enable 2 COM4", "enable 3 COM9", "try COM9",
+                                   "try COM4",      "detect COM4",   "uncheck 2",     "try COM2",
+                                   "detect COM2",   "check 1",       "poll"};
   EXPECT_EQ(hooks_.calls, want);
   EXPECT_EQ(link_.SelectedPortName, "COM2");
   EXPECT_FALSE(backend_.isOpen("COM4"));

@@ -8,7 +8,7 @@ namespace {
 using namespace vondrix::protocol;
 
 TEST(Protocol, AddressesAreAlwaysTwoDecimalDigits) {
-  const std::pair<int, const char*> rows[] = {{1, "01"}, {7, "07"}, {9, "09"},
+  const std::pair<int, const char*> rows[] = {{1, "01"},  {7, "07"},  {9, "09"},
                                               {10, "10"}, {12, "12"}, {64, "64"}};
   for (auto [i, text] : rows) EXPECT_EQ(Address(i), text) << i;
 }
@@ -58,12 +58,12 @@ TEST(Protocol, GroupChannelReplyLayouts) {
     const char* group;
     const char* channel;
   } rows[] = {
-      {"$052:\r", true, "2", "A"},      // short: ":" is channel 10
+      {"$052:\r", true, "2", "A"},  // short: ":" is channel 10
       {"$05F1\r", true, "F", "1"},
-      {"$053@\r", true, "3", "10"},     // short: "@" is channel 16
-      {"$05020A\r", true, "2", "A"},    // wide: 2 + 2 hex digits
+      {"$053@\r", true, "3", "10"},   // short: "@" is channel 16
+      {"$05020A\r", true, "2", "A"},  // wide: 2 + 2 hex digits
       {"$050F10\r", true, "F", "10"},
-      {"$05\r", false, "", ""},         // cut reply: nothing usable
+      {"$05\r", false, "", ""},  // cut reply: nothing usable
       {"", false, "", ""},
   };
   for (const Row& r : rows) {

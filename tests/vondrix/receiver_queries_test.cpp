@@ -198,15 +198,14 @@ TEST(StatusMath, SecondModelRfBar) {
 }
 
 TEST(StatusMath, FirstModelAfBar) {
-  const std::pair<int, int> rows[] = {{0, 0},     {85, 0},    {86, 4},   {100, 25},
-                                      {150, 75},  {200, 117}, {212, 127}, {215, 193}};
+  const std::pair<int, int> rows[] = {{0, 0},    {85, 0},    {86, 4},    {100, 25},
+                                      {150, 75}, {200, 117}, {212, 127}, {215, 193}};
   for (auto [v, pos] : rows) EXPECT_EQ(AfBarQ5V(v), pos) << v;
 }
 
 TEST(StatusMath, FirstModelBattery) {
-  const std::pair<int, const char*> rows[] = {{16, "OFF"}, {17, "100%"}, {21, "100%"},
-                                              {22, "80%"}, {27, "40%"},  {32, "10%"},
-                                              {35, "10%"}, {36, "OFF"}};
+  const std::pair<int, const char*> rows[] = {{16, "OFF"}, {17, "100%"}, {21, "100%"}, {22, "80%"},
+                                              {27, "40%"}, {32, "10%"},  {35, "10%"},  {36, "OFF"}};
   for (auto [v, text] : rows) {
     EXPECT_EQ(BatteryQ5V(v).text, text) << v;
     EXPECT_EQ(BatteryQ5V(v).off, std::string(text) == "OFF") << v;

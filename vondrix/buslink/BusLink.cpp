@@ -51,7 +51,8 @@ void BusLink::ReadReply() {
 std::string BusLink::Transact(const std::string& line) {
   CommandBuffer = line;
   SendCommand();
-  if (CommandBuffer.empty()) ReadReply();
+  if (!CommandBuffer.empty()) return {};  // not sent: the buffer still holds the command
+  ReadReply();
   return CommandBuffer;
 }
 
@@ -74,8 +75,7 @@ void BusLink::OpenBus(PortSearchHooks& hooks) {
   OpenFirstWorkingPort(PortIndex, hooks);
 }
 
-bool BusLink::OpenConfigured(const std::string& name, uint32_t timeoutMs,
-                             bool& settingsAccepted) {
+bool BusLink::OpenConfigured(const std::string& name, uint32_t timeoutMs, bool& settingsAccepted) {
   ComPortHandle = backend_.open(name);
   if (!ComPortHandle) return false;
   ComPortHandle->setTimeouts(timeoutsOf(timeoutMs));
@@ -112,15 +112,18 @@ void BusLink::OpenFirstWorkingPort(int count, PortSearchHooks& hooks) {
   hooks.CheckPortMenuItem();
 }
 
-void BusLink::CloseBus() { ComPortHandle.reset(); }
+void BusLink::CloseBus() {
+  ComPortHandle.reset();
+}
 
 BusLink::ReopenResult BusLink::ReopenSelectedPort() {
   bool accepted = false;
-  if (!OpenConfigured(SelectedPortName, kReopenTimeoutMs, accepted))
-    return ReopenResult::NotOpened;
+  if (!OpenConfigured(SelectedPortName, kReopenTimeoutMs, accepted)) return ReopenResult::NotOpened;
   return accepted ? ReopenResult::Ready : ReopenResult::SettingsRefused;
 }
 
-void BusLink::ReopenBus() { ReopenSelectedPort(); }
+void BusLink::ReopenBus() {
+  ReopenSelectedPort();
+}
 
 }  // namespace vondrix

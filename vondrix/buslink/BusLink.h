@@ -59,9 +59,9 @@ class BusLink {
 
   void SendCommand();
   void ReadReply();
-  // Sends line and, when it went out, reads the reply; returns CommandBuffer (empty = no
-  // reply, or the command text itself when it could not be sent: callers check first).
-  // The pattern of every command routine: send, and read only after an empty buffer.
+  // The pattern of every command routine: sends line and, only when it went out, reads
+  // the reply. Returns the reply, or "" when none came or the line was not sent (the
+  // buffer then still holds the command).
   std::string Transact(const std::string& line);
 
   // Port search over COM1..COM20 (at most six kept), then OpenFirstWorkingPort.

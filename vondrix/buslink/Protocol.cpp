@@ -8,8 +8,12 @@
 namespace vondrix::protocol {
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
-std::string hex(int value, int digits) { return forms::IntToHex(value, digits).toStdString(); }
+QString q(const std::string& s) {
+  return QString::fromStdString(s);
+}
+std::string hex(int value, int digits) {
+  return forms::IntToHex(value, digits).toStdString();
+}
 
 }  // namespace
 
@@ -18,14 +22,24 @@ std::string Address(int i) {
   return i <= 9 ? hex(i, 2) : std::to_string(i);
 }
 
-std::string QuitAll() { return "#00A0\r"; }
-std::string Probe(const std::string& a) { return "#" + a + "A1\r"; }
-std::string Query(const std::string& a, char cmd) { return "%" + a + cmd + "\r"; }
-std::string Mute(const std::string& a, const std::string& v) { return "#" + a + "B" + v + "\r"; }
+std::string QuitAll() {
+  return "#00A0\r";
+}
+std::string Probe(const std::string& a) {
+  return "#" + a + "A1\r";
+}
+std::string Query(const std::string& a, char cmd) {
+  return "%" + a + cmd + "\r";
+}
+std::string Mute(const std::string& a, const std::string& v) {
+  return "#" + a + "B" + v + "\r";
+}
 std::string SquelchQuery(const std::string& a, const std::string& level) {
   return "%" + a + "F" + level + "\r";
 }
-std::string Diversity(const std::string& a) { return "#" + a + "R0\r"; }
+std::string Diversity(const std::string& a) {
+  return "#" + a + "R0\r";
+}
 
 std::string SetName(const std::string& a, const std::string& name) {
   std::string n = name;
@@ -36,8 +50,12 @@ std::string SetName(const std::string& a, const std::string& name) {
 bool EchoMatches(const std::string& reply, const std::string& a) {
   return !reply.empty() && Field(reply, 2, 2) == a;
 }
-bool ExactAck(const std::string& reply, const std::string& a) { return reply == "$" + a + "\r"; }
-bool LengthIs4(const std::string& reply) { return reply.size() == 4; }
+bool ExactAck(const std::string& reply, const std::string& a) {
+  return reply == "$" + a + "\r";
+}
+bool LengthIs4(const std::string& reply) {
+  return reply.size() == 4;
+}
 bool EchoAnd12(const std::string& reply, const std::string& a) {
   return EchoMatches(reply, a) && reply.size() == 12;
 }
@@ -46,8 +64,12 @@ std::string Field(const std::string& text, int index, int count) {
   return forms::Copy(q(text), index, count).toStdString();
 }
 
-int HexOr(const std::string& field, int def) { return forms::StrToIntDef(q("0x" + field), def); }
-int HexStrict(const std::string& field) { return forms::StrToInt(q("0x" + field)); }
+int HexOr(const std::string& field, int def) {
+  return forms::StrToIntDef(q("0x" + field), def);
+}
+int HexStrict(const std::string& field) {
+  return forms::StrToInt(q("0x" + field));
+}
 
 double FirmwareNumber(const std::string& firmwareVersion) {
   // The program itself puts the "." into the version text, so it is read with "." whatever
@@ -63,7 +85,8 @@ GroupChannel ParseGroupChannel(const std::string& reply) {
   if (reply.size() < 6) return gc;
   gc.valid = true;
   bool wide = reply.size() == 8;
-  for (int i = 4; wide && i <= 7; ++i) wide = std::isxdigit(static_cast<unsigned char>(reply[i - 1]));
+  for (int i = 4; wide && i <= 7; ++i)
+    wide = std::isxdigit(static_cast<unsigned char>(reply[i - 1]));
   if (wide) {
     gc.group = hex(HexStrict(Field(reply, 4, 2)), 1);
     gc.channel = hex(HexStrict(Field(reply, 6, 2)), 1);

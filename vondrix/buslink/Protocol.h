@@ -17,19 +17,21 @@ constexpr char CR = '\r';
 std::string Address(int i);
 
 // Request lines, exactly as they go out. a = the two-digit address.
-std::string QuitAll();                                // "#00A0\r"
-std::string Probe(const std::string& a);              // "#aaA1\r"
-std::string Query(const std::string& a, char cmd);    // "%aa" cmd "\r" (A, N, B, C, D, E, G, H, I, J, O)
-std::string Mute(const std::string& a, const std::string& v);  // "#aaB" v "\r", v "1" mute, "0" unmute
+std::string QuitAll();                    // "#00A0\r"
+std::string Probe(const std::string& a);  // "#aaA1\r"
+std::string Query(const std::string& a,
+                  char cmd);  // "%aa" cmd "\r" (A, N, B, C, D, E, G, H, I, J, O)
+std::string Mute(const std::string& a,
+                 const std::string& v);  // "#aaB" v "\r", v "1" mute, "0" unmute
 std::string SetName(const std::string& a, const std::string& name);  // padded to 6 with blanks
 std::string SquelchQuery(const std::string& a, const std::string& level);  // "%aaF" ss "\r"
-std::string Diversity(const std::string& a);          // "#aaR0\r"
+std::string Diversity(const std::string& a);                               // "#aaR0\r"
 
 // Reply checks of the command table. An empty reply never passes.
-bool EchoMatches(const std::string& reply, const std::string& a);     // characters 2-3 = a
-bool ExactAck(const std::string& reply, const std::string& a);        // "$" a CR
-bool LengthIs4(const std::string& reply);                             // frequency set ack
-bool EchoAnd12(const std::string& reply, const std::string& a);       // detail status reply
+bool EchoMatches(const std::string& reply, const std::string& a);  // characters 2-3 = a
+bool ExactAck(const std::string& reply, const std::string& a);     // "$" a CR
+bool LengthIs4(const std::string& reply);                          // frequency set ack
+bool EchoAnd12(const std::string& reply, const std::string& a);    // detail status reply
 
 // Characters index..index+count-1 of text (1-based); shorter or empty past the end.
 std::string Field(const std::string& text, int index, int count);
@@ -47,7 +49,8 @@ double FirmwareNumber(const std::string& firmwareVersion);
 // A reply shorter than the short layout is not valid.
 struct GroupChannel {
   bool valid = false;
-  std::string group;    // one character: the short form's as received, the wide form's as one hex digit
+  std::string
+      group;  // one character: the short form's as received, the wide form's as one hex digit
   std::string channel;  // one upper-case hex digit ("A" for 10); "@" in the short form gives "10"
 };
 GroupChannel ParseGroupChannel(const std::string& reply);

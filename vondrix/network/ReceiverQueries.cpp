@@ -10,11 +10,7 @@ using protocol::HexOr;
 using protocol::HexStrict;
 
 std::string ReceiverQueries::Ask(const std::string& line) {
-  bus_.CommandBuffer = line;
-  bus_.SendCommand();
-  if (!bus_.CommandBuffer.empty()) return {};
-  bus_.ReadReply();
-  return bus_.CommandBuffer;
+  return bus_.Transact(line);
 }
 
 void ReceiverQueries::IdentifyReceiver(int slot) {
@@ -70,7 +66,8 @@ void ReceiverQueries::QueryName(int slot) {
 }
 
 void ReceiverQueries::QueryGroupChannel(int slot) {
-  protocol::GroupChannel gc = protocol::ParseGroupChannel(Ask(protocol::Query(AddressOf(slot), 'D')));
+  protocol::GroupChannel gc =
+      protocol::ParseGroupChannel(Ask(protocol::Query(AddressOf(slot), 'D')));
   if (!gc.valid) return;
   cur_.CurrentGroup = slots_.ReceiverGroup[slot] = gc.group;
   cur_.CurrentChannel = slots_.ReceiverChannel[slot] = gc.channel;
@@ -114,7 +111,9 @@ void ReceiverQueries::QueryBandSteps(int slot) {
   if (!r.empty()) cur_.BandStepCount = HexStrict(Field(r, 4, 4));
 }
 
-void ReceiverQueries::SendDiversityMode(int slot) { Ask(protocol::Diversity(AddressOf(slot))); }
+void ReceiverQueries::SendDiversityMode(int slot) {
+  Ask(protocol::Diversity(AddressOf(slot)));
+}
 
 void ReceiverQueries::PollStatus(int slot) {
   std::string r = Ask(protocol::Query(AddressOf(slot), 'N'));

@@ -1,0 +1,55 @@
+// A whole receiver-control program on simulated receivers: fake ports on the virtual
+// clock, scripted message boxes, and the windows created as at start-up.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <memory>
+
+#include "forms/ScriptedDialogs.h"
+#include "platform/Clock.h"
+#include "sim/Bus.h"
+#include "sim/FakeSerialPort.h"
+#include "vondrix/buslink/Protocol.h"
+#include "vondrix/detail/DetailWindows.h"
+#include "vondrix/network/DisplaySelectForm.h"
+#include "vondrix/network/MainScreen.h"
+#include "vondrix/network/Program.h"
+#include "vondrix/network/ProgressForm.h"
+#include "vondrix/network/SplashForm.h"
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  ProgramTest() : scope_(clock), program(backend) { backend.attach("COM1", bus); }
+  ~ProgramTest() override { QCoreApplication::processEvents(); }
+
+  sim::Receiver& add(sim::Model m, int address) { return bus.add(sim::Receiver::make(m, address)); }
+  // Creates the windows and runs the main screen's creation (port search, detection).
+  vondrix::TForm1& start() {
+    program.CreateForms();
+    program.Form2->Timer1Timer();  // now, not 60 ms later
+    return *program.Form1;
+  }
+  // Lines the receivers got that match the lead and command letter, e.g. ('%', 'N').
+  std::vector<std::string> linesOf(char lead, char cmd) const {
+    std::vector<std::string> out;
+    for (const std::string& l : bus.lines())
+      if (l.size() > 3 && l[0] == lead && l[3] == cmd) out.push_back(l);
+    return out;
+  }
+  // Puts the pointer over slot's panel (or any widget) and runs the hit test.
+  void hover(QWidget* w) {
+    vondrix::TForm1& m = *program.Form1;
+    const QPoint at = w->mapToGlobal(QPoint(w->width() / 2, w->height() / 2));
+    m.CursorPos = [at] { return at; };
+    m.FormMouseMove();
+  }
+  void hoverSlot(int slot) { hover(program.Form1->PanelTable[slot]); }
+
+  platform::VirtualClock clock;
+  platform::ScopedClock scope_;
+  sim::Bus bus;
+  sim::FakeSerialBackend backend;
+  forms::ScriptedDialogs dialogs;
+  vondrix::Program program;
+};

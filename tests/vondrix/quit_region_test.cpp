@@ -1,0 +1,113 @@
+// Quitting, the region setting, help and the program entry.
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QThread>
+
+#include "platform/Shell.h"
+#include "platform/WindowDirectory.h"
+#include "program_fixture.h"
+#include "vondrix/network/AboutForm.h"
+
+namespace {
+
+using sim::Model;
+using vondrix::TForm1;
+
+TEST_F(ProgramTest, CancelKeepsPollingAndOkStopsItBeforeTheBroadcast) {
+  add(Model::Q5V, 5);
+  TForm1& m = start();
+  dialogs.answer("Cancel");
+  bool canClose = true;
+  m.FormCloseQuery(canClose);
+  EXPECT_FALSE(canClose);
+  EXPECT_TRUE(m.Timer1->enabled());
+  ASSERT_EQ(dialogs.boxes.back().text, "Really Want To Quit ?");
+  EXPECT_EQ(dialogs.boxes.back().caption, "Vondrix");
+  EXPECT_EQ(dialogs.boxes.back().style, 33);
+
+  dialogs.answer("OK");
+  m.FormCloseQuery(canClose);
+  EXPECT_TRUE(canClose);
+  EXPECT_FALSE(m.Timer1->enabled());
+  bus.clearLog();
+  const uint32_t t0 = clock.tickCount();
+  forms::CloseAction action = forms::caHide;
+  m.FormClose(action);
+  EXPECT_EQ(bus.lines(), (std::vector<std::string>{"#00A0\r", "#00A0\r"}));
+  EXPECT_GE(clock.tickCount() - t0, 400u);
+  EXPECT_EQ(bus.log()[1].atMs - bus.log()[0].atMs, 200u);
+  EXPECT_EQ(action, forms::caFree);
+  EXPECT_FALSE(backend.isOpen("COM1"));
+  EXPECT_FALSE(program.Form2->isVisible());  // the splash closes: the program ends
+}
+
+TEST_F(ProgramTest, TheRegionIsCheckedWrittenAtQuitAndReadAtTheNextStart) {
+  add(Model::Q5V, 5);
+  {
+    TForm1& m = start();
+    m.Japan1Click();
+    EXPECT_TRUE(m.Japan1->checked());
+    EXPECT_FALSE(m.Taiwan1->checked());
+    EXPECT_EQ(program.TvRegion, 4);
+    dialogs.answer("OK");
+    m.Exit1Click();
+    EXPECT_EQ(bus.lines().back(), "#00A0\r");
+  }
+  EXPECT_EQ(platform::Settings("Vondrix").read("TV"), "4");
+  vondrix::Program next(backend);
+  next.CreateForms();
+  next.Form2->Timer1Timer();
+  EXPECT_EQ(next.TvRegion, 4);
+  EXPECT_TRUE(next.Form1->Japan1->checked());
+  EXPECT_FALSE(next.Form1->Taiwan1->checked());
+  EXPECT_TRUE(dialogs.texts(forms::DialogKind::Error).size() == 1u);  // the first start only
+}
+
+TEST_F(ProgramTest, ARegionOutsideOneToSixChangesNoCheckMark) {
+  platform::Settings("Vondrix").write("TV", "9");
+  TForm1& m = start();
+  EXPECT_EQ(program.TvRegion, 9);
+  EXPECT_TRUE(m.Taiwan1->checked());
+}
+
+std::vector<std::string> opened;
+bool recordOpen(const std::string& program, const std::string& argument) {
+  opened.push_back(program + " " + argument);
+  return true;
+}
+
+TEST_F(ProgramTest, HelpOpensThePageBesideTheProgram) {
+  TForm1& m = start();
+  platform::setShellLauncher(&recordOpen);
+  opened.clear();
+  m.Content1Click();
+  platform::setShellLauncher(nullptr);
+  if (!opened.empty()) {  // only where the desktop has an opener
+    EXPECT_NE(opened[0].find("VondrixHelp.html"), std::string::npos);
+  }
+  m.About1Click();
+  EXPECT_TRUE(program.Form5->isVisible());
+  EXPECT_EQ(program.Form5->caption(), "About this program");
+}
+
+TEST(ProgramEntry, ASecondStartExitsWithCodeOneAndNoWindow) {
+  QProcess first;
+  first.start(VONDRIX_EXE, {});
+  ASSERT_TRUE(first.waitForStarted(5000));
+  // Its windows are listed once it holds the lock and has created them.
+  QElapsedTimer waited;
+  waited.start();
+  while (platform::findWindows("Detail Functions").empty() && waited.elapsed() < 10000)
+    QThread::msleep(20);
+  ASSERT_FALSE(platform::findWindows("Detail Functions").empty());
+  QProcess second;
+  second.start(VONDRIX_EXE, {});
+  ASSERT_TRUE(second.waitForFinished(10000));
+  EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(second.exitCode(), 1);
+  EXPECT_EQ(platform::findWindows("Detail Functions").size(), 1u);
+  first.kill();
+  first.waitForFinished(5000);
+}
+
+}  // namespace

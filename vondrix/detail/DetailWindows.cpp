@@ -1,0 +1,32 @@
+#include "vondrix/detail/DetailWindows.h"
+
+#include "vondrix/network/Program.h"
+
+namespace vondrix {
+
+DetailWindow::DetailWindow(NetworkState& net, const QString& caption, int width, int height)
+    : net_(net) {
+  setCaption(caption);
+  setBorderStyle(forms::bsSingle);
+  setBorderIcons(forms::biSystemMenu);
+  setClientSize(width, height);
+  muteButton_ = new forms::BitBtn(this);
+  OnClose = [this](forms::CloseAction& action) { FormClose(action); };
+  centerOnScreen();
+}
+
+void DetailWindow::FormClose(forms::CloseAction& action) {
+  net_.PollingEnabled = 1;
+  action = forms::caHide;
+}
+
+TForm3::TForm3(NetworkState& net) : DetailWindow(net, "Detail Functions", 593, 525) {
+  BitBtn14 = muteButton_;
+}
+
+TForm7::TForm7(NetworkState& net) : DetailWindow(net, "Zarnel Detail Functions", 607, 577) {
+  setColor(forms::rgb(0xDE, 0xEF, 0xD6));
+  BitBtn3 = muteButton_;
+}
+
+}  // namespace vondrix

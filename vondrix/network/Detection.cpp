@@ -1,0 +1,211 @@
+// Detection of the receivers, the 70 ms poll, the offline blink and re-probe, and the two
+// commands that start over (Auto Detect Receivers, Reconnect).
+#include "platform/Clock.h"
+#include "vondrix/buslink/Protocol.h"
+#include "vondrix/network/MainScreen.h"
+#include "vondrix/network/Program.h"
+#include "vondrix/network/ProgressForm.h"
+
+namespace vondrix {
+
+int TForm1::DetectWithBanner() {
+  TForm4* progress = program_.Form4;
+  progress->Label1->setCaption("Checking Connected Receiver-->" + progress->Label3->caption());
+  DetectReceivers();
+  return program_.Slots.ReceiverCount;
+}
+
+void TForm1::DiscardPanels() {
+  for (int slot = 1; slot <= kMaxSlots; ++slot) {
+    if (PanelTable[slot]) PanelTable[slot]->deleteLater();
+    PanelTable[slot] = nullptr;
+    PanelLabels[slot] = {};
+    PanelBars[slot] = {};
+    PanelLeds[slot] = {};
+    PanelButtons[slot] = {};
+  }
+  NetworkState& net = program_.Net;
+  net.PanelColumn = 1;
+  net.PanelRow = 0;
+  net.PanelsBuilt = false;
+}
+
+void TForm1::DetectReceivers() {
+  SlotTables& t = program_.Slots;
+  NetworkState& net = program_.Net;
+  BusLink& bus = program_.Bus;
+  TForm4* progress = program_.Form4;
+  // Panels of a pass that found nobody are all of the first model; a later port's
+  // receivers get panels of their own models instead.
+  if (net.PanelsBuilt && panelsFromEmptyPass_) DiscardPanels();
+  net.Detecting = true;
+  t.ReceiverCount = 0;
+  for (int i = 1; i <= kMaxSlots; ++i) {
+    platform::clock().sleep(10);
+    const std::string address = protocol::Address(i);
+    // Only a reply counts: a probe that could not be sent finds nobody.
+    const std::string reply = bus.Transact(protocol::Probe(address));
+    if (protocol::EchoMatches(reply, address)) {
+      t.ReceiverCount += 1;
+      t.ReceiverAddress[t.ReceiverCount] = protocol::Field(reply, 2, 2);
+    }
+    progress->ProgressBar1->setPosition(i);
+    progress->Label2->setCaption("SKIP    " + QString::number(i * 100 / 64) + "%");
+    forms::processMessages();
+    if (program_.Ending) break;
+    if (progress->ProgressBar1->position() + 1 > 64) break;
+  }
+  for (int j = 1; j <= t.ReceiverCount && !program_.Ending; ++j) {
+    Queries.IdentifyReceiver(j);
+    if (program_.Ending) break;
+    const std::string& model = program_.Current.CurrentModel;
+    if (model != "Q5V" && model != "Z3K") {
+      program_.EndProgram();
+      break;
+    }
+    if (!net.PanelsBuilt) {
+      if (model == "Q5V") {
+        BuildPanelQ5V(j);
+      } else {
+        BuildPanelZ3K(j);
+        Queries.SendDiversityMode(j);
+      }
+    }
+    Queries.PollStatus(j);
+    if (program_.Ending) break;
+    Queries.QueryName(j);
+    Queries.QueryState(j);
+    Queries.QueryFrequency(j);
+    Queries.QueryGroupChannel(j);
+  }
+  net.Detecting = false;
+  if (program_.Ending) return;
+  if (!net.PanelsBuilt) {
+    for (int slot = t.ReceiverCount + 1; slot <= kMaxSlots; ++slot) BuildPanelQ5V(slot);
+    panelsFromEmptyPass_ = t.ReceiverCount == 0;
+  }
+  net.PanelsBuilt = true;
+  ShowScreen1();
+}
+
+void TForm1::VisitSlot() {
+  SlotTables& t = program_.Slots;
+  NetworkState& net = program_.Net;
+  BusLink& bus = program_.Bus;
+  if (net.PollCursor > t.ReceiverCount) {
+    net.PollCursor = 1;
+    return;
+  }
+  const int slot = net.PollCursor;
+  if (slot <= kMaxSlots && t.ReceiverOffline[slot] != 1) {
+    Queries.IdentifyReceiver(slot);
+    if (program_.Ending) return;
+    std::string reply;
+    for (int attempt = 0; attempt < 3 && reply.empty(); ++attempt) {
+      bus.CommandBuffer = protocol::Query(t.ReceiverAddress[slot], 'N');
+      bus.SendCommand();
+      bus.ReadReply();
+      reply = bus.CommandBuffer;
+    }
+    if (!reply.empty()) {
+      Queries.ParseStatus(slot, reply);
+    } else {
+      t.ReceiverOffline[slot] = 1;
+      if (PanelButtons[slot][0]) {
+        PanelButtons[slot][0]->setEnabled(false);
+        PanelButtons[slot][1]->setEnabled(false);
+      }
+      Timer2->setEnabled(true);
+      for (int b = 0; b < 3; ++b) SetBar(slot, b, 0);
+    }
+  }
+  net.PollCursor += 1;
+}
+
+void TForm1::Timer1Timer() {
+  if (program_.FindDesignerWindow() || program_.Net.PollingEnabled != 1) return;
+  for (int visit = 0; visit < 3 && !program_.Ending; ++visit) VisitSlot();
+}
+
+void TForm1::Timer2Timer() {
+  if (program_.FindDesignerWindow()) return;
+  const SlotTables& t = program_.Slots;
+  for (int slot = 1; slot <= t.ReceiverCount && slot <= kMaxSlots; ++slot) {
+    forms::Label* line = PanelLabels[slot][0];
+    if (t.ReceiverOffline[slot] != 1 || !line) continue;
+    line->setColor(forms::clWhite);
+    line->setFontColor(line->fontColor() == forms::clRed ? forms::clSilver : forms::clRed);
+  }
+}
+
+void TForm1::NameLabelDblClick() {
+  SlotTables& t = program_.Slots;
+  const int slot = t.HoveredSlot;
+  if (t.HoveredAddress.empty() || slot > t.ReceiverCount || slot < 1 ||
+      t.ReceiverOffline[slot] != 1)
+    return;
+  const std::string& address = t.ReceiverAddress[slot];
+  if (!protocol::EchoMatches(program_.Bus.Transact(protocol::Probe(address)), address)) return;
+  PanelLabels[slot][0]->setFontColor(forms::clWhite);
+  PanelLabels[slot][0]->setColor(forms::clGreen);
+  PanelButtons[slot][0]->setEnabled(true);
+  PanelButtons[slot][1]->setEnabled(true);
+  t.ReceiverOffline[slot] = 0;
+}
+
+bool TForm1::ResetForDetection() {
+  if (program_.FindDesignerWindow() || program_.Net.Detecting) return false;
+  Timer1->setEnabled(false);
+  Timer2->setEnabled(false);
+  program_.CloseDetailWindows();
+  SlotTables& t = program_.Slots;
+  t.ReceiverOffline.fill(0);
+  program_.Bus.CloseBus();
+  for (int slot = 1; slot <= t.ReceiverCount && slot <= kMaxSlots; ++slot) {
+    if (!PanelTable[slot]) continue;
+    for (int b = 0; b < 3; ++b) SetBar(slot, b, 0);
+    PanelLabels[slot][0]->hide();
+    PanelLabels[slot][1]->hide();
+    for (forms::Shape* led : PanelLeds[slot]) led->hide();
+    PanelButtons[slot][0]->clearGlyph();
+  }
+  for (int slot = 1; slot <= kMaxSlots; ++slot)
+    if (PanelTable[slot]) PanelTable[slot]->hide();
+  // The next detection builds new panels for all slots.
+  DiscardPanels();
+  t.ReceiverCount = 0;
+  program_.Form4->show();
+  return true;
+}
+
+void TForm1::AutoDetectReceivers1Click() {
+  if (!ResetForDetection()) return;
+  program_.Bus.OpenBus(*this);
+  if (program_.Ending) return;
+  program_.Form4->hide();
+  FullView1->setChecked(false);
+  ShowScreen1();
+}
+
+void TForm1::Reconnect1Click() {
+  if (!ResetForDetection()) return;
+  BusLink& bus = program_.Bus;
+  switch (bus.ReopenSelectedPort()) {
+    case BusLink::ReopenResult::Ready:
+      DetectWithBanner();
+      if (program_.Ending) return;
+      if (program_.Slots.ReceiverCount >= 1)
+        Timer1->setEnabled(true);
+      else
+        bus.CloseBus();
+      break;
+    case BusLink::ReopenResult::NotOpened:
+    case BusLink::ReopenResult::SettingsRefused:
+      break;
+  }
+  program_.Form4->hide();
+  FullView1->setChecked(false);
+  ShowScreen1();
+}
+
+}  // namespace vondrix

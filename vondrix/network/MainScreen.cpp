@@ -1,0 +1,234 @@
+#include "vondrix/network/MainScreen.h"
+
+#include "platform/Clock.h"
+#include "platform/Paths.h"
+#include "platform/Shell.h"
+#include "vondrix/buslink/Protocol.h"
+#include "vondrix/network/AboutForm.h"
+#include "vondrix/network/Program.h"
+#include "vondrix/network/ProgressForm.h"
+#include "vondrix/network/SplashForm.h"
+
+namespace vondrix {
+
+TForm1::TForm1(Program& program)
+    : Queries(program.Bus, program.Slots, program.Current, *this), program_(program) {
+  setCaption("Vondrix Main Screen");
+  setBorderStyle(forms::bsSingle);
+  BuildMenus();
+  setClientSize(730, 410);
+
+  Button2 = new forms::Button(this);
+  Button2->setBounds(0, 328, 361, 30);
+  Button2->setCaption("Screen1");
+  Button2->OnClick = [this] { Button2Click(); };
+  Button3 = new forms::Button(this);
+  Button3->setBounds(360, 328, 361, 30);
+  Button3->setCaption("Screen2");
+  Button3->OnClick = [this] { Button3Click(); };
+  for (forms::Button* b : {Button2, Button3}) b->OnMouseMove = [this](auto...) { FormMouseMove(); };
+
+  Timer1 = new forms::Timer(this);
+  Timer1->setEnabled(false);
+  Timer1->setInterval(70);
+  Timer1->OnTimer = [this] { Timer1Timer(); };
+  Timer2 = new forms::Timer(this);
+  Timer2->setEnabled(false);
+  Timer2->setInterval(300);
+  Timer2->OnTimer = [this] { Timer2Timer(); };
+
+  OnMouseMove = [this](auto...) { FormMouseMove(); };
+  OnMouseDown = [this](auto...) { FormMouseDown(); };
+  OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
+  OnClose = [this](forms::CloseAction& action) { FormClose(action); };
+  centerOnScreen();
+}
+
+TForm1::~TForm1() {
+  if (program_.Form1 == this) program_.Form1 = nullptr;
+}
+
+void TForm1::BuildMenus() {
+  MainMenu1 = new forms::MainMenu(this);
+  forms::MenuItem* file = MainMenu1->addItem("&File");
+  Exit1 = file->addItem("E&xit", "Ctrl+X");
+  Exit1->OnClick = [this] { Exit1Click(); };
+
+  forms::MenuItem* receiver = MainMenu1->addItem("&Receiver");
+  AutoDetectReceivers1 = receiver->addItem("Auto Detect Receivers", "Ctrl+D");
+  AutoDetectReceivers1->OnClick = [this] { AutoDetectReceivers1Click(); };
+  Reconnect1 = receiver->addItem("Reconnect", "Ctrl+C");
+  Reconnect1->OnClick = [this] { Reconnect1Click(); };
+  HideUnusedPanel1 = receiver->addItem("Hide Unused Panel", "Ctrl+H");
+  HideUnusedPanel1->OnClick = [this] { HideUnusedPanel1Click(); };
+  FullView1 = receiver->addItem("Full View", "Ctrl+F");
+  FullView1->OnClick = [this] { FullView1Click(); };
+
+  forms::MenuItem* option = MainMenu1->addItem("&Option");
+  SerialPort1 = option->addItem("Serial Port");
+  for (int i = 1; i <= 6; ++i) {
+    PortItems[i] = SerialPort1->addItem("");
+    PortItems[i]->setEnabled(false);
+  }
+  forms::MenuItem* baud = option->addItem("Baud Rate");
+  N1152001 = baud->addItem("115200");
+  N1152001->setEnabled(false);
+  forms::MenuItem* tv = option->addItem("TV Channel");
+  Australia1 = tv->addItem("Australia");
+  China1 = tv->addItem("China");
+  Europe1 = tv->addItem("Europe");
+  Japan1 = tv->addItem("Japan");
+  Taiwan1 = tv->addItem("Taiwan");
+  USA1 = tv->addItem("USA");
+  Taiwan1->setChecked(true);
+  Australia1->OnClick = [this] { Australia1Click(); };
+  China1->OnClick = [this] { China1Click(); };
+  Europe1->OnClick = [this] { Europe1Click(); };
+  Japan1->OnClick = [this] { Japan1Click(); };
+  Taiwan1->OnClick = [this] { Taiwan1Click(); };
+  USA1->OnClick = [this] { USA1Click(); };
+
+  forms::MenuItem* help = MainMenu1->addItem("&Help");
+  Content1 = help->addItem("Content", "Ctrl+O");
+  Content1->OnClick = [this] { Content1Click(); };
+  About1 = help->addItem("About", "Ctrl+A");
+  About1->OnClick = [this] { About1Click(); };
+}
+
+void TForm1::FormCreate() {
+  program_.Form4->show();
+  program_.Bus.OpenBus(*this);
+  if (program_.Ending) return;
+  program_.Form4->hide();
+  program_.Form2->hide();
+  program_.Form2->Timer2->setEnabled(false);
+  // A first start has no value yet: the conversion error is shown, the check mark is left
+  // as it is and the region stays 5; the main screen comes up all the same.
+  try {
+    std::string stored = program_.Registry.read("TV").value_or("");
+    program_.TvRegion = forms::StrToInt(QString::fromStdString(stored));
+    ShowRegionCheck();
+  } catch (const std::exception& e) {
+    forms::showException(e);
+  }
+}
+
+void TForm1::UncheckRegionItems() {
+  for (forms::MenuItem* item : {Australia1, China1, Europe1, Japan1, Taiwan1, USA1})
+    item->setChecked(false);
+}
+
+void TForm1::ShowRegionCheck() {
+  const std::array<forms::MenuItem*, 6> items = {Australia1, China1,  Europe1,
+                                                 Japan1,     Taiwan1, USA1};
+  const int region = program_.TvRegion;
+  if (region < 1 || region > 6) return;
+  UncheckRegionItems();
+  items[region - 1]->setChecked(true);
+}
+
+void TForm1::Australia1Click() {
+  program_.TvRegion = 1, ShowRegionCheck();
+}
+void TForm1::China1Click() {
+  program_.TvRegion = 2, ShowRegionCheck();
+}
+void TForm1::Europe1Click() {
+  program_.TvRegion = 3, ShowRegionCheck();
+}
+void TForm1::Japan1Click() {
+  program_.TvRegion = 4, ShowRegionCheck();
+}
+void TForm1::Taiwan1Click() {
+  program_.TvRegion = 5, ShowRegionCheck();
+}
+void TForm1::USA1Click() {
+  program_.TvRegion = 6, ShowRegionCheck();
+}
+
+void TForm1::Content1Click() {
+  platform::openDocument(platform::exeFolder() + "VondrixHelp.html");
+}
+
+void TForm1::About1Click() {
+  program_.Form5->show();
+}
+
+bool TForm1::AskQuit() {
+  return forms::MessageBox("Really Want To Quit ?", "Vondrix",
+                           forms::MB_OKCANCEL | forms::MB_ICONQUESTION) == forms::IDOK;
+}
+
+void TForm1::FormCloseQuery(bool& canClose) {
+  // A detection pass lets messages through; quitting under it would leave it running on
+  // a closed port, so the close waits for the pass (SKIP ends it early).
+  if (program_.FindDesignerWindow() || program_.Net.Detecting || !AskQuit()) {
+    canClose = false;
+    return;
+  }
+  Timer1->setEnabled(false);
+  canClose = true;
+}
+
+void TForm1::QuitSequence() {
+  Timer1->setEnabled(false);
+  BusLink& bus = program_.Bus;
+  for (int i = 0; i < 2; ++i) {
+    bus.CommandBuffer = protocol::QuitAll();
+    bus.SendCommand();
+    platform::clock().sleep(200);
+  }
+  bus.CloseBus();
+  if (!program_.Registry.write("TV", std::to_string(program_.TvRegion)))
+    forms::ShowMessage(QString::fromStdString("The TV channel region could not be saved in " +
+                                              program_.Registry.filePath() +
+                                              ": check that the folder is writable."));
+}
+
+void TForm1::FormClose(forms::CloseAction& action) {
+  QuitSequence();
+  action = forms::caFree;
+  program_.Form2->close();
+}
+
+void TForm1::Exit1Click() {
+  if (program_.FindDesignerWindow() || program_.Net.Detecting || !AskQuit()) return;
+  QuitSequence();
+  forms::terminate();
+}
+
+void TForm1::AddressError() {
+  forms::ShowMessage("Error ! Check Receiver's Address");
+  program_.EndProgram();
+}
+
+void TForm1::EnablePortMenuItem(const std::string& name) {
+  const int i = program_.Bus.PortIndex;
+  if (i < 1 || i > 6) return;
+  PortItems[i]->setEnabled(true);
+  PortItems[i]->setCaption(QString::fromStdString(name));
+}
+
+void TForm1::CheckPortMenuItem() {
+  const int i = program_.Bus.PortIndex;
+  if (i >= 1 && i <= 6) PortItems[i]->setChecked(true);
+}
+
+void TForm1::UncheckPortMenuItem() {
+  const int i = program_.Bus.PortIndex;
+  if (i >= 1 && i <= 6) PortItems[i]->setChecked(false);
+}
+
+void TForm1::ShowMessage(const std::string& text) {
+  forms::ShowMessage(QString::fromStdString(text));
+}
+
+void TForm1::ShowTriedPort(const std::string& name) {
+  program_.Form4->Label3->setCaption(QString::fromStdString(name));
+}
+
+void TForm1::StartPolling() {
+  Timer1->setEnabled(true);
+}
+
+}  // namespace vondrix

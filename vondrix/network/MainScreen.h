@@ -1,0 +1,144 @@
+// The main screen: one run-time built panel per receiver slot, the port search and the
+// detection at creation, the 70 ms poll and the offline blink, the views (Screen1,
+// Screen2, Full View, Hide Unused), the region menu, help, About and quitting.
+//
+// The form is the widget side only: it reaches the receivers through the Program's bus
+// link and ReceiverQueries, and serves those as their PanelView and PortSearchHooks.
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "forms/Forms.h"
+#include "vondrix/buslink/BusLink.h"
+#include "vondrix/network/ReceiverQueries.h"
+
+namespace vondrix {
+
+class Program;
+
+class TForm1 : public forms::Form, public PanelView, public PortSearchHooks {
+ public:
+  explicit TForm1(Program& program);
+  ~TForm1() override;
+
+  // Menus.
+  forms::MainMenu* MainMenu1;
+  forms::MenuItem* Exit1;
+  forms::MenuItem* AutoDetectReceivers1;
+  forms::MenuItem* Reconnect1;
+  forms::MenuItem* HideUnusedPanel1;
+  forms::MenuItem* FullView1;
+  forms::MenuItem* SerialPort1;
+  std::array<forms::MenuItem*, 7> PortItems{};  // COM11 .. COM61 at 1..6
+  forms::MenuItem* N1152001;
+  forms::MenuItem* Australia1;
+  forms::MenuItem* China1;
+  forms::MenuItem* Europe1;
+  forms::MenuItem* Japan1;
+  forms::MenuItem* Taiwan1;
+  forms::MenuItem* USA1;
+  forms::MenuItem* Content1;
+  forms::MenuItem* About1;
+  forms::Button* Button2;  // "Screen1"
+  forms::Button* Button3;  // "Screen2"
+  forms::Timer* Timer1;    // poll, 70 ms
+  forms::Timer* Timer2;    // offline blink, 300 ms
+
+  // Per-slot controls (index 1..64; a slot without a panel holds nullptrs).
+  std::array<forms::Panel*, 70> PanelTable{};
+  std::array<std::array<forms::Label*, 2>, 70> PanelLabels{};  // name line, status line
+  std::array<std::array<forms::ProgressBar*, 3>, 70> PanelBars{};
+  std::array<std::array<forms::Shape*, 3>, 70> PanelLeds{};
+  std::array<std::array<forms::BitBtn*, 2>, 70> PanelButtons{};  // mute, "..."
+
+  ReceiverQueries Queries;
+
+  // Start-up: port search with detection, then the region.
+  void FormCreate();
+  // Quitting.
+  void FormCloseQuery(bool& canClose);
+  void FormClose(forms::CloseAction& action);
+  void Exit1Click();
+  // Region menu.
+  void Australia1Click();
+  void China1Click();
+  void Europe1Click();
+  void Japan1Click();
+  void Taiwan1Click();
+  void USA1Click();
+  void ShowRegionCheck();
+  void UncheckRegionItems();
+  void Content1Click();
+  void About1Click();
+
+  // Panels (MainScreenPanels.cpp).
+  void BuildPanelQ5V(int slot);
+  void BuildPanelZ3K(int slot);
+  void ShowScreen1();
+  void ShowScreen2();
+  void Button2Click() { ShowScreen1(); }
+  void Button3Click() { ShowScreen2(); }
+  void FullView1Click();
+  void HideUnusedPanel1Click();
+  void FormMouseMove();
+  void FormMouseDown();
+  void BitBtn1Click();
+  void BitBtn2Click();
+  // The detail-window openers, wired by the detail windows (nothing until then).
+  std::function<void()> OpenDetailQ5V;
+  std::function<void()> OpenDetailZ3K;
+
+  // Detection and polling (Detection.cpp).
+  int DetectWithBanner() override;
+  void DetectReceivers();
+  void Timer1Timer();
+  void Timer2Timer();
+  void NameLabelDblClick();
+  void NameLabelMouseDown(forms::MouseButton button);
+  void AutoDetectReceivers1Click();
+  void Reconnect1Click();
+
+  // PanelView.
+  void ShowNameLine(int slot, const std::string& text) override;
+  void SetMuteGlyph(const std::string& s) override;
+  void SetBar(int slot, int bar, int position) override;
+  void ShowBatteryQ5V(int slot, int code) override;
+  void ShowAfLevelQ5V(int slot, int value) override;
+  void SetStatusLine(int slot, const std::string& text) override;
+  void AddressError() override;
+
+  // PortSearchHooks.
+  void EnablePortMenuItem(const std::string& name) override;
+  void CheckPortMenuItem() override;
+  void UncheckPortMenuItem() override;
+  void ShowMessage(const std::string& text) override;
+  void ShowTriedPort(const std::string& name) override;
+  void StartPolling() override;
+
+  // Folder of the executable, set when a mute glyph is loaded.
+  std::string ExeFolder;
+  // Where the pointer is, in screen coordinates (tests place it without a mouse).
+  std::function<QPoint()> CursorPos = [] { return forms::cursorPos(); };
+
+ private:
+  void BuildMenus();
+  void AttachPanelEvents(int slot);
+  // Places slot's panel on the 8 x 8 grid of Full View.
+  void PlaceOnFullGrid(int slot);
+  void ShowScreen(int first);
+  // The common part of the two quit paths after the question: broadcast, port, region.
+  void QuitSequence();
+  bool AskQuit();
+  // Resets before a re-detection; false while the designer runs.
+  bool ResetForDetection();
+  // Drops the panels that a pass without receivers built, so that the next pass builds
+  // panels of the right models.
+  void DiscardPanels();
+  void VisitSlot();
+
+  Program& program_;
+  bool panelsFromEmptyPass_ = false;
+};
+
+}  // namespace vondrix

@@ -1,0 +1,341 @@
+// The main screen's receiver panels: the two layouts, the screens and views, the hit test
+// and the panel buttons.
+#include <QFont>
+
+#include "platform/Paths.h"
+#include "vondrix/network/DisplaySelectForm.h"
+#include "vondrix/network/MainScreen.h"
+#include "vondrix/network/Program.h"
+#include "vondrix/network/StatusMath.h"
+
+namespace vondrix {
+namespace {
+
+forms::Label* captionLabel(QWidget* parent, int left, int top, const char* text) {
+  auto* l = new forms::Label(parent);
+  l->setBounds(left, top, 0, 0);
+  l->setCaption(text);
+  return l;
+}
+
+forms::ProgressBar* bar(QWidget* parent, QRect r, forms::BarOrientation o, bool smooth, int max) {
+  auto* b = new forms::ProgressBar(parent);
+  b->setBounds(r.x(), r.y(), r.width(), r.height());
+  b->setOrientation(o);
+  b->setSmooth(smooth);
+  b->setMin(0);
+  b->setMax(max);
+  b->setPosition(0);
+  return b;
+}
+
+forms::Shape* lamp(QWidget* parent, int left, int top) {
+  auto* s = new forms::Shape(parent);
+  s->setBounds(left, top, 10, 10);
+  s->setShape(forms::stCircle);
+  s->setBrushColor(forms::clLime);
+  s->hide();
+  return s;
+}
+
+forms::Label* nameLine(QWidget* parent) {
+  auto* l = new forms::Label(parent);
+  l->setAutoSize(false);
+  l->setBounds(5, 1, 70, 10);
+  l->setFontSize(11);
+  l->setAlignment(forms::taCenter);
+  l->hide();
+  return l;
+}
+
+}  // namespace
+
+void TForm1::AttachPanelEvents(int slot) {
+  auto move = [this](auto...) { FormMouseMove(); };
+  PanelTable[slot]->OnMouseMove = move;
+  forms::Label* name = PanelLabels[slot][0];
+  name->OnMouseMove = move;
+  name->OnDblClick = [this] { NameLabelDblClick(); };
+  name->OnMouseDown = [this](forms::MouseButton b, auto...) { NameLabelMouseDown(b); };
+  PanelButtons[slot][0]->OnMouseMove = move;
+  PanelButtons[slot][1]->OnMouseMove = move;
+  PanelButtons[slot][0]->OnClick = [this] { BitBtn1Click(); };
+  PanelButtons[slot][1]->OnClick = [this] { BitBtn2Click(); };
+}
+
+// Creates the slot's panel at the builders' running position and advances it (8 a row).
+static forms::Panel* newPanel(QWidget* form, NetworkState& net, int width) {
+  auto* p = new forms::Panel(form);
+  p->setBounds(net.PanelColumn * width - width, net.PanelRow * 80, width, 80);
+  p->setDoubleBuffered(true);
+  p->hide();
+  if (net.PanelColumn > 7) {
+    net.PanelColumn = 0;
+    net.PanelRow += 1;
+  }
+  net.PanelColumn += 1;
+  return p;
+}
+
+void TForm1::BuildPanelQ5V(int slot) {
+  forms::Panel* p = newPanel(this, program_.Net, 80);
+  PanelTable[slot] = p;
+  PanelLabels[slot][0] = nameLine(p);
+  auto* status = new forms::Label(p);
+  status->setBounds(62, 22, 20, 10);
+  status->setFontSize(8);
+  status->setColor(forms::clWhite);
+  status->setAlignment(forms::taCenter);
+  status->hide();
+  PanelLabels[slot][1] = status;
+  PanelBars[slot][0] = bar(p, {2, 22, 12, 40}, forms::pbVertical, true, 100);
+  PanelBars[slot][1] = bar(p, {17, 22, 12, 40}, forms::pbVertical, true, 100);
+  PanelBars[slot][2] = bar(p, {32, 22, 12, 40}, forms::pbVertical, true, 127);
+  PanelLeds[slot] = {lamp(p, 49, 24), lamp(p, 49, 36), lamp(p, 49, 48)};
+  captionLabel(p, 4, 62, "A");
+  captionLabel(p, 19, 62, "B");
+  captionLabel(p, 30, 62, "AF");
+  captionLabel(p, 62, 35, "RF");
+  captionLabel(p, 62, 45, "Pilot");
+  auto* mute = new forms::BitBtn(p);
+  mute->setBounds(47, 59, 18, 18);
+  auto* more = new forms::BitBtn(p);
+  more->setBounds(68, 59, 18, 18);
+  more->setCaption("...");
+  PanelButtons[slot] = {mute, more};
+  AttachPanelEvents(slot);
+}
+
+void TForm1::BuildPanelZ3K(int slot) {
+  forms::Panel* p = newPanel(this, program_.Net, 90);
+  p->setCaption(QString::number(slot));
+  p->setAlignment(forms::taLeftJustify);
+  PanelTable[slot] = p;
+  PanelLabels[slot][0] = nameLine(p);
+  auto* status = new forms::Label(p);
+  status->setAutoSize(false);
+  status->setBounds(4, 57, 20, 15);
+  status->setFontSize(8);
+  status->setFontBold(true);
+  status->setColor(forms::rgb(166, 202, 240));
+  status->setAlignment(forms::taCenter);
+  PanelLabels[slot][1] = status;
+  PanelBars[slot][0] = bar(p, {22, 41, 45, 12}, forms::pbHorizontal, false, 6);
+  PanelBars[slot][1] = bar(p, {22, 24, 45, 12}, forms::pbHorizontal, true, 150);
+  PanelBars[slot][2] = bar(p, {73, 23, 11, 32}, forms::pbVertical, false, 5);
+  auto* cap = new forms::StaticText(p);  // the battery's terminal, drawn over bar 2
+  cap->setBounds(76, 21, 5, 3);
+  cap->setBevelKind(forms::bkSoft);
+  auto* bt = new forms::Label(p);
+  bt->setAutoSize(false);
+  bt->setBounds(72, 57, 15, 15);
+  bt->setCaption("BT");
+  captionLabel(p, 1, 38, "AF")->setAlignment(forms::taRightJustify);
+  captionLabel(p, 1, 22, "RF")->setAlignment(forms::taRightJustify);
+  PanelLeds[slot] = {lamp(p, 9, 22), lamp(p, 9, 22), lamp(p, 9, 22)};
+  auto* mute = new forms::BitBtn(p);
+  mute->setBounds(28, 56, 19, 18);
+  auto* more = new forms::BitBtn(p);
+  more->setBounds(49, 56, 18, 18);
+  more->setCaption("...");
+  PanelButtons[slot] = {mute, more};
+  AttachPanelEvents(slot);
+}
+
+void TForm1::ShowScreen(int first) {
+  const int other = first == 1 ? 33 : 1;
+  const int count = program_.Slots.ReceiverCount;
+  const bool hideUnused = HideUnusedPanel1->checked();
+  for (int k = 1; k <= 32; ++k) {
+    const int slot = first + k - 1;
+    if (forms::Panel* o = PanelTable[other + k - 1]) {
+      o->hide();
+      o->setEnabled(false);
+    }
+    forms::Panel* p = PanelTable[slot];
+    if (!p) continue;
+    p->setBounds((k - 1) % 8 * 90, (k - 1) / 8 * 80, 90, 80);
+    if (hideUnused && slot > count) {
+      p->hide();
+      p->setEnabled(false);
+    } else {
+      p->show();
+      p->setEnabled(slot <= count);
+    }
+  }
+  setClientSize(730, 410);
+  Button2->show();
+  Button3->show();
+  Button2->setFontName(first == 1 ? "@System" : "MS Sans Serif");
+  Button3->setFontName(first == 1 ? "MS Sans Serif" : "@System");
+}
+
+void TForm1::ShowScreen1() {
+  ShowScreen(1);
+}
+void TForm1::ShowScreen2() {
+  ShowScreen(33);
+}
+
+void TForm1::PlaceOnFullGrid(int slot) {
+  if (forms::Panel* p = PanelTable[slot])
+    p->setBounds((slot - 1) % 8 * 90, (slot - 1) / 8 * 80, 90, 80);
+}
+
+void TForm1::FullView1Click() {
+  setLeft(150);
+  setTop(20);
+  if (FullView1->checked()) {
+    FullView1->setChecked(false);
+    ShowScreen1();
+    return;
+  }
+  const int count = program_.Slots.ReceiverCount;
+  for (int slot = 1; slot <= kMaxSlots; ++slot) {
+    PlaceOnFullGrid(slot);
+    if (forms::Panel* p = PanelTable[slot])
+      p->setVisible(!(HideUnusedPanel1->checked() && slot > count));
+  }
+  FullView1->setChecked(true);
+  setClientSize(730, 690);
+  Button2->hide();
+  Button3->hide();
+}
+
+void TForm1::HideUnusedPanel1Click() {
+  const int count = program_.Slots.ReceiverCount;
+  if (HideUnusedPanel1->checked()) {
+    HideUnusedPanel1->setChecked(false);
+    if (FullView1->checked()) {
+      for (int slot = 1; slot <= kMaxSlots; ++slot) {
+        PlaceOnFullGrid(slot);
+        if (PanelTable[slot]) PanelTable[slot]->show();
+      }
+    } else {
+      ShowScreen1();
+    }
+    return;
+  }
+  for (int slot = 1; slot <= kMaxSlots; ++slot) {
+    PlaceOnFullGrid(slot);
+    if (PanelTable[slot] && slot > count) PanelTable[slot]->hide();
+  }
+  HideUnusedPanel1->setChecked(true);
+}
+
+void TForm1::FormMouseMove() {
+  const QPoint at = forms::screenToClient(this, CursorPos());
+  for (int slot = 1; slot <= kMaxSlots; ++slot)
+    if (PanelTable[slot]) PanelTable[slot]->setCaption(QString::number(slot));
+  // Disabled panels are skipped, hidden ones are not: the window finder's rule.
+  QWidget* hit = forms::childWindowFromPoint(this, at, true, false);
+  SlotTables& t = program_.Slots;
+  t.HoveredSlot = forms::StrToIntDef(hit ? forms::windowText(hit) : QString(), 0);
+  if (t.HoveredSlot >= 1 && t.HoveredSlot <= kMaxSlots && t.HoveredSlot <= t.ReceiverCount) {
+    t.HoveredAddress = t.ReceiverAddress[t.HoveredSlot];
+    t.SelectedSlot = t.HoveredSlot;
+  } else {
+    t.HoveredAddress.clear();
+  }
+  for (int slot = 1; slot <= kMaxSlots; ++slot)
+    if (PanelTable[slot]) PanelTable[slot]->setCaption("");
+}
+
+void TForm1::NameLabelMouseDown(forms::MouseButton button) {
+  TForm6* popup = program_.Form6;
+  if (button != forms::mbRight) {
+    popup->close();
+    return;
+  }
+  const QPoint at = CursorPos();
+  popup->setLeft(at.x());
+  popup->setTop(at.y());
+  popup->show();
+}
+
+void TForm1::FormMouseDown() {
+  program_.Form6->close();
+}
+
+void TForm1::BitBtn1Click() {
+  SlotTables& t = program_.Slots;
+  if (program_.FindDesignerWindow() || t.HoveredAddress.empty()) return;
+  Queries.QueryState(t.HoveredSlot);
+  std::string& status = program_.Current.CurrentStatus;
+  const int m = (status.empty() ? 0 : static_cast<unsigned char>(status[0])) & 3;
+  status = forms::IntToHex(m, 1).toStdString();
+  if (m <= 1) {
+    status = "2";
+    Queries.SendMute("1");
+  } else {
+    status = "1";
+    Queries.SendMute("0");
+  }
+}
+
+void TForm1::BitBtn2Click() {
+  SlotTables& t = program_.Slots;
+  if (program_.FindDesignerWindow() || t.HoveredAddress.empty()) return;
+  program_.CloseDetailWindows();
+  const std::string& model = t.ReceiverModel[t.HoveredSlot];
+  // Polling pauses only for a window that really opens.
+  if (model == "Q5V" && OpenDetailQ5V) {
+    program_.Net.PollingEnabled = 0;
+    OpenDetailQ5V();
+  } else if (model == "Z3K" && OpenDetailZ3K) {
+    program_.Net.PollingEnabled = 0;
+    OpenDetailZ3K();
+  }
+}
+
+void TForm1::SetMuteGlyph(const std::string& s) {
+  ExeFolder = platform::exeFolder();
+  const int m = (s.empty() ? 0 : static_cast<unsigned char>(s[0])) & 3;
+  const std::string file = ExeFolder + (m <= 1 ? "sp_on.bmp" : "sp_off.bmp");
+  QImage glyph;
+  try {
+    glyph = forms::loadBitmapFile(QString::fromStdString(file));
+  } catch (const std::exception& e) {
+    // Reported, and no glyph changes; the caller's work goes on.
+    forms::showException(e);
+    return;
+  }
+  const int slot = program_.Slots.HoveredSlot;
+  if (slot >= 1 && slot <= kMaxSlots && PanelButtons[slot][0])
+    PanelButtons[slot][0]->setGlyph(glyph);
+  program_.SetDetailMuteGlyphs(glyph);
+}
+
+void TForm1::ShowNameLine(int slot, const std::string& text) {
+  forms::Label* line = PanelLabels[slot][0];
+  if (!line) return;
+  line->setCaption(QString::fromStdString(text));
+  line->show();
+  line->setFontColor(forms::clWhite);
+  line->setColor(forms::clGreen);
+}
+
+void TForm1::SetBar(int slot, int index, int position) {
+  if (forms::ProgressBar* b = PanelBars[slot][index]) b->setPosition(position);
+}
+
+void TForm1::SetStatusLine(int slot, const std::string& text) {
+  if (forms::Label* l = PanelLabels[slot][1]) l->setCaption(QString::fromStdString(text));
+}
+
+void TForm1::ShowBatteryQ5V(int slot, int code) {
+  if (!PanelLabels[slot][1]) return;
+  const BatteryView v = BatteryQ5V(code);
+  PanelLabels[slot][1]->setCaption(QString::fromStdString(v.text));
+  if (v.off) PanelLabels[slot][1]->show();
+  PanelLeds[slot][0]->setVisible(!v.off);
+  PanelLeds[slot][1]->setBrushColor(v.off ? forms::clRed : forms::clLime);
+  PanelLeds[slot][1]->show();
+  PanelLeds[slot][2]->show();
+}
+
+void TForm1::ShowAfLevelQ5V(int slot, int value) {
+  SetBar(slot, 2, AfBarQ5V(value));
+}
+
+}  // namespace vondrix

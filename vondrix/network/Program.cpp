@@ -1,0 +1,89 @@
+#include "vondrix/network/Program.h"
+
+#include <QApplication>
+
+#include "platform/PosixSerialPort.h"
+#include "platform/SingleInstance.h"
+#include "vondrix/detail/DetailWindows.h"
+#include "vondrix/network/AboutForm.h"
+#include "vondrix/network/DisplaySelectForm.h"
+#include "vondrix/network/MainScreen.h"
+#include "vondrix/network/ProgressForm.h"
+#include "vondrix/network/SplashForm.h"
+
+namespace vondrix {
+
+Program::Program(platform::SerialBackend& backend) : Bus(backend) {}
+
+Program::~Program() {
+  delete Form1;  // the main screen has no owner here but the application
+  forms::setMainForm(nullptr);
+}
+
+void Program::CreateForms() {
+  splash_ = std::make_unique<TForm2>(*this);
+  Form2 = splash_.get();
+  forms::setMainForm(Form2);
+  form3_ = std::make_unique<TForm3>(Net);
+  Form3 = form3_.get();
+  form4_ = std::make_unique<TForm4>();
+  Form4 = form4_.get();
+  form5_ = std::make_unique<TForm5>();
+  Form5 = form5_.get();
+  form6_ = std::make_unique<TForm6>(*this);
+  Form6 = form6_.get();
+  form7_ = std::make_unique<TForm7>(Net);
+  Form7 = form7_.get();
+  Form2->show();
+}
+
+void Program::CreateMainScreen() {
+  Form1 = new TForm1(*this);
+  Form1->FormCreate();
+  if (Ending || !Form1) return;
+  Form1->show();
+  Form1->setDoubleBuffered(true);
+}
+
+bool Program::FindDesignerWindow() {
+  for (const platform::WindowHandle& w : platform::findWindows("Calyxon")) {
+    FoundWindowTitle = w.title.toStdString();
+    DesignerWindow = w;  // the last match wins
+  }
+  if (FoundWindowTitle == "Calyxon") {
+    FoundWindowTitle.clear();
+    return true;
+  }
+  return false;
+}
+
+void Program::EndProgram() {
+  if (Ending) return;
+  Ending = true;
+  if (Form2) Form2->close();
+}
+
+void Program::CloseDetailWindows() {
+  Form3->close();
+  Form7->close();
+}
+
+void Program::SetDetailMuteGlyphs(const QImage& glyph) {
+  Form3->BitBtn14->setGlyph(glyph);
+  Form7->BitBtn3->setGlyph(glyph);
+}
+
+int WinMain(int argc, char** argv) {
+  platform::SingleInstance instance("ORSEK VONDRIX");
+  if (!instance.acquired()) return 1;
+  QApplication app(argc, argv);
+  QApplication::setApplicationDisplayName("Vondrix");
+  QApplication::setQuitOnLastWindowClosed(false);
+  platform::PosixSerialBackend backend(platform::PortDirectory::load());
+  Program program(backend);
+  program.CreateForms();
+  QApplication::exec();
+  return 0;
+}
+
+}  // namespace vondrix
