@@ -1,9 +1,11 @@
 #include "forms/Form.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 
 namespace forms {
@@ -133,6 +135,15 @@ void Form::attachMenuBar(QMenuBar* bar) {
   menuHeight_ = height;
   bar->setGeometry(0, 0, width(), height);
   setClientSize(width(), client);
+}
+
+bool Form::close() {
+  if (!isHidden()) return QWidget::close();
+  // Qt sends no close event to a hidden window; the handlers must still run.
+  QPointer<Form> self(this);
+  QCloseEvent e;
+  QCoreApplication::sendEvent(this, &e);
+  return self && e.isAccepted();
 }
 
 void Form::closeEvent(QCloseEvent* e) {

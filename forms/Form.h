@@ -68,6 +68,9 @@ class Form : public Control<QWidget> {
   void setBorderIcons(unsigned icons);
   unsigned borderIcons() const { return borderIcons_; }
 
+  // Closes as described above, also when the form is hidden; false when refused.
+  bool close();
+
   // Where this window is listed for other programs.
   platform::WindowHandle publishedHandle() const;
 

@@ -1,9 +1,11 @@
 #include "platform/Jpeg.h"
 
-#include <jpeglib.h>
 #include <csetjmp>
 #include <cstdio>
 #include <memory>
+
+// jpeglib.h wants FILE and size_t declared before it.
+#include <jpeglib.h>
 
 namespace platform {
 namespace {

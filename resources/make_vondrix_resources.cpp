@@ -1,13 +1,15 @@
 // Draws the receiver-control program's pictures into a folder: the mute glyphs
 // sp_on.bmp / sp_off.bmp (18 x 18) and the splash picture splash.jpg (568 x 390, JPEG).
 //   make_vondrix_resources OUTPUT_FOLDER
-#include <jpeglib.h>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <cstdio>
+
+// jpeglib.h wants FILE and size_t declared before it.
+#include <jpeglib.h>
 
 namespace {
 

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
-#include <jpeglib.h>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+
+// jpeglib.h wants FILE and size_t declared before it.
+#include <jpeglib.h>
 
 #include "platform/Clock.h"
 #include "platform/Jpeg.h"
