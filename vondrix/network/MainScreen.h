@@ -123,6 +123,8 @@ class TForm1 : public forms::Form, public PanelView, public PortSearchHooks {
 
  private:
   void BuildMenus();
+  // The mute and "..." buttons of the slot's panel, with the panel's event wiring.
+  void AddPanelButtons(int slot, QRect mute, QPoint more);
   void AttachPanelEvents(int slot);
   // Places slot's panel on the 8 x 8 grid of Full View.
   void PlaceOnFullGrid(int slot);

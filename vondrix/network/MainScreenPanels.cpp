@@ -50,6 +50,16 @@ forms::Label* nameLine(QWidget* parent) {
 
 }  // namespace
 
+void TForm1::AddPanelButtons(int slot, QRect mute, QPoint more) {
+  auto* m = new forms::BitBtn(PanelTable[slot]);
+  m->setBounds(mute.x(), mute.y(), mute.width(), mute.height());
+  auto* d = new forms::BitBtn(PanelTable[slot]);
+  d->setBounds(more.x(), more.y(), 18, 18);
+  d->setCaption("...");
+  PanelButtons[slot] = {m, d};
+  AttachPanelEvents(slot);
+}
+
 void TForm1::AttachPanelEvents(int slot) {
   auto move = [this](auto...) { FormMouseMove(); };
   PanelTable[slot]->OnMouseMove = move;
@@ -97,13 +107,7 @@ void TForm1::BuildPanelQ5V(int slot) {
   captionLabel(p, 30, 62, "AF");
   captionLabel(p, 62, 35, "RF");
   captionLabel(p, 62, 45, "Pilot");
-  auto* mute = new forms::BitBtn(p);
-  mute->setBounds(47, 59, 18, 18);
-  auto* more = new forms::BitBtn(p);
-  more->setBounds(68, 59, 18, 18);
-  more->setCaption("...");
-  PanelButtons[slot] = {mute, more};
-  AttachPanelEvents(slot);
+  AddPanelButtons(slot, {47, 59, 18, 18}, {68, 59});
 }
 
 void TForm1::BuildPanelZ3K(int slot) {
@@ -133,13 +137,7 @@ void TForm1::BuildPanelZ3K(int slot) {
   captionLabel(p, 1, 38, "AF")->setAlignment(forms::taRightJustify);
   captionLabel(p, 1, 22, "RF")->setAlignment(forms::taRightJustify);
   PanelLeds[slot] = {lamp(p, 9, 22), lamp(p, 9, 22), lamp(p, 9, 22)};
-  auto* mute = new forms::BitBtn(p);
-  mute->setBounds(28, 56, 19, 18);
-  auto* more = new forms::BitBtn(p);
-  more->setBounds(49, 56, 18, 18);
-  more->setCaption("...");
-  PanelButtons[slot] = {mute, more};
-  AttachPanelEvents(slot);
+  AddPanelButtons(slot, {28, 56, 19, 18}, {49, 56});
 }
 
 void TForm1::ShowScreen(int first) {
