@@ -5,7 +5,7 @@
 
 #include "forms/Application.h"
 #include "forms/Button.h"
-#include "forms/Convert.h"
+#include "runtime/Convert.h"
 #include "forms/Dialogs.h"
 #include "forms/FileDialog.h"
 #include "forms/ScriptedDialogs.h"
@@ -59,7 +59,7 @@ TEST(ExceptionsInHandlers, AreShownInTheErrorBoxAndTheProgramGoesOn) {
   int clicks = 0;
   button.OnClick = [&] {
     ++clicks;
-    StrToInt("abc");
+    runtime::StrToInt("abc");
     ++clicks;  // never reached
   };
   button.click();

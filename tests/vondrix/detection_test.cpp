@@ -1,6 +1,7 @@
 // Detection, the poll and the offline handling of the main screen.
 #include <QApplication>
 
+#include "runtime/Convert.h"
 #include "program_fixture.h"
 
 namespace {

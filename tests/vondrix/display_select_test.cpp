@@ -1,4 +1,5 @@
 // The display-select popup and its rewrites of the name lines.
+#include "runtime/Convert.h"
 #include "program_fixture.h"
 
 namespace {
@@ -33,7 +34,7 @@ TEST_F(ProgramTest, ATextThatIsNoNumberStopsTheRewriteWithTheConversionError) {
   TForm1& m = start();
   program.Slots.ReceiverFrequencyCode[1] = "ZZZZ";
   const QString before = m.PanelLabels[2][0]->caption();
-  EXPECT_THROW(program.Form6->ShowFrequency(), forms::ConversionError);
+  EXPECT_THROW(program.Form6->ShowFrequency(), runtime::ConversionError);
   EXPECT_EQ(m.PanelLabels[2][0]->caption(), before);
 }
 

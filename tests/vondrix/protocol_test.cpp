@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "forms/Convert.h"
+#include "runtime/Convert.h"
 #include "vondrix/buslink/Protocol.h"
 
 namespace {
@@ -46,9 +46,9 @@ TEST(Protocol, FieldsAndHexConversions) {
   EXPECT_EQ(HexOr("", 40), 40);  // a missing field takes the default
   EXPECT_EQ(HexOr("\r", 100), 100);
   EXPECT_EQ(HexStrict("03C0"), 960);
-  EXPECT_THROW(HexStrict("G1"), forms::ConversionError);
+  EXPECT_THROW(HexStrict("G1"), runtime::ConversionError);
   EXPECT_DOUBLE_EQ(FirmwareNumber("1.4A"), 1.4);
-  EXPECT_THROW(FirmwareNumber("X.1Z"), forms::ConversionError);
+  EXPECT_THROW(FirmwareNumber("X.1Z"), runtime::ConversionError);
 }
 
 TEST(Protocol, GroupChannelReplyLayouts) {

@@ -1,7 +1,7 @@
 // The main program's queries and status parsers against simulated receivers.
 #include <gtest/gtest.h>
 
-#include "forms/Convert.h"
+#include "runtime/Convert.h"
 #include "platform/Clock.h"
 #include "sim/Bus.h"
 #include "sim/FakeSerialPort.h"

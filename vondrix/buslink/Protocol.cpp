@@ -2,17 +2,14 @@
 
 #include <cctype>
 
-#include "forms/Convert.h"
-#include "forms/FloatText.h"
+#include "runtime/Convert.h"
+#include "runtime/FloatText.h"
 
 namespace vondrix::protocol {
 namespace {
 
-QString q(const std::string& s) {
-  return QString::fromStdString(s);
-}
 std::string hex(int value, int digits) {
-  return forms::IntToHex(value, digits).toStdString();
+  return runtime::bytes::IntToHex(value, digits);
 }
 
 }  // namespace
@@ -61,22 +58,23 @@ bool EchoAnd12(const std::string& reply, const std::string& a) {
 }
 
 std::string Field(const std::string& text, int index, int count) {
-  return forms::Copy(q(text), index, count).toStdString();
+  return runtime::bytes::Copy(text, index, count);
 }
 
 int HexOr(const std::string& field, int def) {
-  return forms::StrToIntDef(q("0x" + field), def);
+  return runtime::bytes::StrToIntDef("0x" + field, def);
 }
 int HexStrict(const std::string& field) {
-  return forms::StrToInt(q("0x" + field));
+  return runtime::bytes::StrToInt("0x" + field);
 }
 
 double FirmwareNumber(const std::string& firmwareVersion) {
   // The program itself puts the "." into the version text, so it is read with "." whatever
   // the machine's decimal separator is.
-  QString text = q(Field(firmwareVersion, 1, 3));
-  text.replace('.', forms::decimalSeparator());
-  return static_cast<double>(forms::StrToFloat(text));
+  const std::string field = Field(firmwareVersion, 1, 3);
+  QString text = QString::fromLatin1(field.data(), qsizetype(field.size()));
+  text.replace('.', runtime::decimalSeparator());
+  return static_cast<double>(runtime::StrToFloat(text));
 }
 
 GroupChannel ParseGroupChannel(const std::string& reply) {

@@ -1,4 +1,6 @@
 #include "vondrix/network/DisplaySelectForm.h"
+#include "runtime/Convert.h"
+#include "runtime/FloatText.h"
 
 #include "vondrix/network/MainScreen.h"
 #include "vondrix/network/Program.h"
@@ -73,17 +75,17 @@ void TForm6::ShowGroupChannel() {
       SetNameLine(s, "  GR ** CH **");
       continue;
     }
-    const int group = forms::StrToInt("0x" + QString::fromStdString(t.ReceiverGroup[s]));
-    const int channel = forms::StrToInt("0x" + QString::fromStdString(t.ReceiverChannel[s]));
-    SetNameLine(s, "GR " + forms::IntToStr(group) + " CH " + forms::IntToStr(channel));
+    const int group = runtime::StrToInt("0x" + QString::fromStdString(t.ReceiverGroup[s]));
+    const int channel = runtime::StrToInt("0x" + QString::fromStdString(t.ReceiverChannel[s]));
+    SetNameLine(s, "GR " + runtime::IntToStr(group) + " CH " + runtime::IntToStr(channel));
   }
 }
 
 void TForm6::ShowFrequency() {
   const SlotTables& t = program_.Slots;
   for (int s = 1; s <= t.ReceiverCount && s <= kMaxSlots; ++s) {
-    const int kHz = forms::StrToInt("0x" + QString::fromStdString(t.ReceiverFrequencyCode[s])) * 25;
-    SetNameLine(s, forms::FloatToStrF(kHz / 1000.0, forms::FloatFormat::ffNumber, 7, 3) + "MHZ");
+    const int kHz = runtime::StrToInt("0x" + QString::fromStdString(t.ReceiverFrequencyCode[s])) * 25;
+    SetNameLine(s, runtime::FloatToStrF(kHz / 1000.0, runtime::FloatFormat::ffNumber, 7, 3) + "MHZ");
   }
 }
 

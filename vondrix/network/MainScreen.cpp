@@ -1,4 +1,5 @@
 #include "vondrix/network/MainScreen.h"
+#include "runtime/Convert.h"
 
 #include "platform/Clock.h"
 #include "platform/Paths.h"
@@ -106,7 +107,7 @@ void TForm1::FormCreate() {
   // as it is and the region stays 5; the main screen comes up all the same.
   try {
     std::string stored = program_.Registry.read("TV").value_or("");
-    program_.TvRegion = forms::StrToInt(QString::fromStdString(stored));
+    program_.TvRegion = runtime::StrToInt(QString::fromStdString(stored));
     ShowRegionCheck();
   } catch (const std::exception& e) {
     forms::showException(e);

@@ -3,6 +3,7 @@
 #include <QFont>
 
 #include "platform/Paths.h"
+#include "runtime/Convert.h"
 #include "vondrix/network/DisplaySelectForm.h"
 #include "vondrix/network/MainScreen.h"
 #include "vondrix/network/Program.h"
@@ -228,7 +229,7 @@ void TForm1::FormMouseMove() {
   // Disabled panels are skipped, hidden ones are not: the window finder's rule.
   QWidget* hit = forms::childWindowFromPoint(this, at, true, false);
   SlotTables& t = program_.Slots;
-  t.HoveredSlot = forms::StrToIntDef(hit ? forms::windowText(hit) : QString(), 0);
+  t.HoveredSlot = runtime::StrToIntDef(hit ? forms::windowText(hit) : QString(), 0);
   if (t.HoveredSlot >= 1 && t.HoveredSlot <= kMaxSlots && t.HoveredSlot <= t.ReceiverCount) {
     t.HoveredAddress = t.ReceiverAddress[t.HoveredSlot];
     t.SelectedSlot = t.HoveredSlot;
@@ -261,7 +262,7 @@ void TForm1::BitBtn1Click() {
   Queries.QueryState(t.HoveredSlot);
   std::string& status = program_.Current.CurrentStatus;
   const int m = (status.empty() ? 0 : static_cast<unsigned char>(status[0])) & 3;
-  status = forms::IntToHex(m, 1).toStdString();
+  status = runtime::IntToHex(m, 1).toStdString();
   if (m <= 1) {
     status = "2";
     Queries.SendMute("1");

@@ -1,33 +1,42 @@
-#include "forms/Convert.h"
+#include "runtime/Convert.h"
 
 #include <optional>
 
-namespace forms {
+namespace runtime {
 
 ConversionError::ConversionError(QString message)
     : message_(std::move(message)), utf8_(message_.toStdString()) {}
 
 namespace {
 
-int hexDigit(QChar c) {
-  const char16_t u = c.unicode();
+char16_t unit(QChar c) {
+  return c.unicode();
+}
+char16_t unit(char c) {
+  return static_cast<unsigned char>(c);
+}
+
+int hexDigit(char16_t u) {
   if (u >= '0' && u <= '9') return u - '0';
   if (u >= 'A' && u <= 'F') return u - 'A' + 10;
   if (u >= 'a' && u <= 'f') return u - 'a' + 10;
   return -1;
 }
 
-std::optional<int32_t> parseInt(const QString& text) {
-  qsizetype i = 0;
-  const qsizetype n = text.size();
-  while (i < n && text[i] == u' ') ++i;
+// Text is a QString or a byte string; each element is compared as a UTF-16 code unit.
+template <class Text>
+std::optional<int32_t> parseInt(const Text& text) {
+  std::size_t i = 0;
+  const auto n = static_cast<std::size_t>(text.size());
+  while (i < n && unit(text[i]) == u' ') ++i;
   bool negative = false;
-  if (i < n && (text[i] == u'-' || text[i] == u'+')) negative = text[i++] == u'-';
+  if (i < n && (unit(text[i]) == u'-' || unit(text[i]) == u'+')) negative = unit(text[i++]) == u'-';
   bool hex = false;
-  if (i < n && text[i] == u'$') {
+  if (i < n && unit(text[i]) == u'$') {
     hex = true;
     ++i;
-  } else if (i + 1 < n && text[i] == u'0' && (text[i + 1] == u'x' || text[i + 1] == u'X')) {
+  } else if (i + 1 < n && unit(text[i]) == u'0' &&
+             (unit(text[i + 1]) == u'x' || unit(text[i + 1]) == u'X')) {
     hex = true;
     i += 2;
   }
@@ -37,7 +46,7 @@ std::optional<int32_t> parseInt(const QString& text) {
   const uint64_t limit = hex ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
   uint64_t value = 0;
   for (; i < n; ++i) {
-    const int d = hexDigit(text[i]);
+    const int d = hexDigit(unit(text[i]));
     if (d < 0 || d >= base) return std::nullopt;
     value = value * base + d;
     if (value > limit) return std::nullopt;
@@ -91,4 +100,28 @@ QString UpperCase(const QString& text) {
   return result;
 }
 
-}  // namespace forms
+namespace bytes {
+
+int32_t StrToInt(std::string_view text) {
+  if (auto v = parseInt(text)) return *v;
+  throw ConversionError(u'\'' + QString::fromLatin1(text.data(), qsizetype(text.size())) +
+                        QStringLiteral("' is not a valid integer value"));
+}
+
+int32_t StrToIntDef(std::string_view text, int32_t defaultValue) {
+  return parseInt(text).value_or(defaultValue);
+}
+
+std::string IntToHex(int32_t value, int digits) {
+  return runtime::IntToHex(value, digits).toStdString();
+}
+
+std::string Copy(std::string_view text, int index, int count) {
+  if (index < 1) index = 1;
+  if (count < 1 || std::size_t(index) > text.size()) return {};
+  return std::string(text.substr(std::size_t(index) - 1, std::size_t(count)));
+}
+
+}  // namespace bytes
+
+}  // namespace runtime

@@ -1,17 +1,20 @@
 // Run-time conversions between texts and integers, and the text helpers the programs cut
-// replies and file lines with.
+// replies and file lines with. No widgets: the bus link and the designer's files use them too.
 //
 // Strict conversions throw ConversionError with the run time's message; lenient ones
-// return a default. Texts are QStrings; positions are 1-based, as the programs count
-// characters ("characters 4-7" is Copy(s, 4, 4)).
+// return a default. Positions are 1-based, as the programs count characters ("characters
+// 4-7" is Copy(s, 4, 4)). Texts the operator sees are QStrings; the receivers' replies are
+// bytes, cut and converted byte by byte through the functions in runtime::bytes, so that a
+// stray non-ASCII byte never shifts a later field.
 #pragma once
 
 #include <QString>
 #include <cstdint>
 #include <exception>
 #include <string>
+#include <string_view>
 
-namespace forms {
+namespace runtime {
 
 // A text that is not a number of the wanted kind. what() is the message the error box
 // shows, for example "'abc' is not a valid integer value".
@@ -58,4 +61,15 @@ QString Trim(const QString& text);
 // text with the ASCII letters a-z in upper case; other characters unchanged.
 QString UpperCase(const QString& text);
 
-}  // namespace forms
+namespace bytes {
+
+// StrToInt, StrToIntDef, IntToHex and Copy on byte strings: every byte counts as one
+// character. The error message quotes the text byte for byte (as Latin-1).
+int32_t StrToInt(std::string_view text);
+int32_t StrToIntDef(std::string_view text, int32_t defaultValue);
+std::string IntToHex(int32_t value, int digits);
+std::string Copy(std::string_view text, int index, int count);
+
+}  // namespace bytes
+
+}  // namespace runtime

@@ -1,10 +1,10 @@
-#include "forms/FloatText.h"
+#include "runtime/FloatText.h"
 
 #include <gtest/gtest.h>
 
-#include "forms/Convert.h"
+#include "runtime/Convert.h"
 
-namespace forms {
+namespace runtime {
 namespace {
 
 // Sets the separators for one test and restores them after.
@@ -113,4 +113,4 @@ TEST_F(FloatToStrFTest, SpecialValues) {
 }
 
 }  // namespace
-}  // namespace forms
+}  // namespace runtime

@@ -1,4 +1,4 @@
-#include "forms/FloatText.h"
+#include "runtime/FloatText.h"
 
 #include <QLocale>
 #include <charconv>
@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "forms/Convert.h"
+#include "runtime/Convert.h"
 
-namespace forms {
+namespace runtime {
 
 namespace {
 
@@ -207,4 +207,4 @@ QString FloatToStr(long double value) {
   return FloatToStrF(value, FloatFormat::ffGeneral, 15, 0);
 }
 
-}  // namespace forms
+}  // namespace runtime

@@ -1,8 +1,8 @@
-#include "forms/Convert.h"
+#include "runtime/Convert.h"
 
 #include <gtest/gtest.h>
 
-namespace forms {
+namespace runtime {
 namespace {
 
 TEST(StrToInt, AcceptsDecimalAndPrefixedHexadecimal) {
@@ -82,5 +82,25 @@ TEST(TextHelpers, TrimAndUpperCase) {
   EXPECT_EQ(UpperCase("q5v-é"), "Q5V-é");
 }
 
+TEST(Bytes, EveryByteIsOneCharacter) {
+  const std::string reply =
+      "$\xC3\xA9"
+      "0102\r";  // a stray UTF-8 pair before the fields
+  EXPECT_EQ(bytes::Copy(reply, 4, 2), "01");
+  EXPECT_EQ(bytes::Copy(reply, 6, 2), "02");
+  EXPECT_EQ(bytes::Copy(reply, 8, 5), "\r");
+  EXPECT_EQ(bytes::Copy(reply, 9, 1), "");
+  EXPECT_EQ(bytes::StrToInt("0x" + bytes::Copy(reply, 4, 2)), 1);
+  EXPECT_EQ(bytes::StrToIntDef("0x\xC3\xA9", 7), 7);
+  EXPECT_EQ(bytes::IntToHex(0x9F, 2), "9F");
+  EXPECT_EQ(bytes::IntToHex(-1, 2), "FFFFFFFF");
+  try {
+    bytes::StrToInt("0x\xE9");
+    ADD_FAILURE() << "accepted a non-ASCII byte";
+  } catch (const ConversionError& e) {
+    EXPECT_EQ(e.message(), QString::fromUtf8("'0x\u00E9' is not a valid integer value"));
+  }
+}
+
 }  // namespace
-}  // namespace forms
+}  // namespace runtime

@@ -9,7 +9,7 @@
 #include <QChar>
 #include <QString>
 
-namespace forms {
+namespace runtime {
 
 // The separators in force. Set them only at start-up or in tests.
 QChar decimalSeparator();
@@ -47,4 +47,4 @@ QString FloatToStrF(long double value, FloatFormat format, int precision, int di
 // FloatToStrF(value, ffGeneral, 15, 0): "0.1", "1234.5", "1E-7".
 QString FloatToStr(long double value);
 
-}  // namespace forms
+}  // namespace runtime
