@@ -22,12 +22,16 @@ class QPainter;
 namespace forms {
 
 enum BrushStyle { bsSolid, bsClear };
+// Solid is the only pen style the programs draw with; callers still set it, as they set the
+// colour and the width.
+enum PenStyle { psSolid };
 
 class Canvas {
  public:
   struct Pen {
     TColor color = clBlack;
     int width = 1;
+    PenStyle style = psSolid;
   };
   struct Brush {
     TColor color = clWhite;

@@ -7,7 +7,6 @@ namespace calyxon {
 
 EqDesign::EqDesign()
     : BandResponse(kBandCount, GridCurve(kGridCapacity, 0.0)),
-      GridFrequency(kGridCapacity, 0.0),
       CosSinTable(kCosSinSize, 0.0),
       TargetCurve(kGridCapacity, 0.0),
       SourceCurve(kGridCapacity, 0.0),

@@ -4,6 +4,9 @@
 // folder (BandDesign.h, FrequencyGrid.h, BandResponse.h, CoefficientTable.h, BandClearing.h,
 // MeasurementCurve.h, AutoTune.h) and in calyxon/files.
 //
+// The grid and the plot levels (GridFrequency, GridCount, PlotReference, PlotMax, PlotMin) are
+// those of eqshared::EqGrid, which the receiver program's EQ page holds too.
+//
 // All members are plain data and public: the window reads them to draw and to fill its edits.
 // A new object has an empty grid (GridCount 0), bands at 20 Hz / 0 / 0 dB, zero curves, and a
 // filled CosSinTable. Curves are indexed like GridFrequency; only the first GridCount entries of
@@ -15,23 +18,22 @@
 #include <string>
 #include <vector>
 
+#include "eqshared/EqGrid.h"
+#include "eqshared/PlotMapping.h"
+
 namespace calyxon {
 
 inline constexpr double SampleRate = 44100.0;
 inline constexpr int kBandCount = 32;
 inline constexpr int kAutoBandCount = 26;  // bands 0..25 are fitted, 26..31 are set by hand
-inline constexpr int kGridCapacity = 22050;
+inline constexpr int kGridCapacity = eqshared::kGridCapacity;
 inline constexpr int kFinePointCount = 301;
 inline constexpr int kCosSinSize = 44100;  // cos at 0..22049, sin at 22050..44099
 
-struct FinePoint {
-  double frequency = 0;  // Hz
-  double level = 0;      // dB
-};
+using eqshared::FinePoint;
+using eqshared::GridCurve;  // kGridCapacity values
 
-using GridCurve = std::vector<double>;  // kGridCapacity values
-
-struct EqDesign {
+struct EqDesign : eqshared::EqGrid {
   EqDesign();
 
   // Band tables, written by the fitting and the manual bands.
@@ -44,13 +46,9 @@ struct EqDesign {
   std::vector<GridCurve> BandResponse;  // kBandCount rows of kGridCapacity, dB
   std::array<std::array<FinePoint, kFinePointCount>, kBandCount> FineCurve{};
 
-  // Frequency grid: whole hertz, strictly increasing, 660 points once built.
-  GridCurve GridFrequency;
-  std::int16_t GridCount = 0;
   std::vector<double> CosSinTable;  // kCosSinSize entries
 
   GridCurve TargetCurve, SourceCurve, ErrorCurve, ResidualCurve, BandSumCurve, TotalCurve;
-  double PlotReference = 0, PlotMax = 20, PlotMin = -20;
   std::uint8_t RedrawRequested = 0;
 
   // Measurement loading.

@@ -31,9 +31,7 @@ CurveLoadResult LoadTargetCurve(EqDesign& design, const std::string& path) {
   const CurveLoadResult result = ReadCurve(design, path, true, design.PlotReference, curve);
   if (!result.loaded()) return result;
   design.LastPointCount = static_cast<std::int16_t>(result.pointCount);
-  design.PlotReference = 0;
-  design.PlotMax = 20;
-  design.PlotMin = -20;
+  eqshared::ResetPlotLevels(design);
   const int count = design.GridCount;
   for (int i = 0; i < count; ++i) design.TargetCurve[i] = curve[i];
 

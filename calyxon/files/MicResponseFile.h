@@ -1,22 +1,17 @@
-// Reading a microphone measurement file ("*.dat").
-//
-// The file is a sequence of points "frequency,level" read as "%lf,%lf": white space and line
-// ends may stand before each number, none between the frequency and the comma. Reading ends
-// quietly at the first point that does not match, at the end of the file, or after
-// kMaxMeasurementPoints points. No header, no count line.
-//
-// A point whose frequency cannot be placed on a logarithmic axis (zero, negative) or that holds
-// a number that is not finite ends the reading like a point that does not match.
+// Reading a microphone measurement file ("*.dat"): the points of a curve file without a
+// capsule name (eqshared/CurveFile.h), "%lf,%lf" pairs up to the first that does not match or
+// kMaxMeasurementPoints points.
 #pragma once
 
 #include <optional>
 #include <string>
 
 #include "calyxon/eq/MeasurementCurve.h"
+#include "eqshared/CurveFile.h"
 
 namespace calyxon {
 
-inline constexpr int kMaxMeasurementPoints = 22050;
+inline constexpr int kMaxMeasurementPoints = eqshared::kMaxCurvePoints;
 
 struct MicResponseReading {
   MeasurementPoints points;

@@ -1,9 +1,9 @@
-#include "calyxon/eq/MeasurementCurve.h"
+#include "eqshared/MeasurementCurve.h"
 
 #include <cmath>
 #include <cstddef>
 
-namespace calyxon {
+namespace eqshared {
 
 namespace {
 
@@ -23,7 +23,7 @@ double ReferenceLevel(const MeasurementPoints& points, double start) {
   return reference;
 }
 
-bool ResampleOntoGrid(const EqDesign& design, MeasurementPoints& points, double reference,
+bool ResampleOntoGrid(const EqGrid& grid, MeasurementPoints& points, double reference,
                       GridCurve& curve) {
   const std::vector<double>& F = points.F;
   std::vector<double>& L = points.L;
@@ -68,14 +68,14 @@ bool ResampleOntoGrid(const EqDesign& design, MeasurementPoints& points, double 
 
   GridCurve result(curve.begin(), curve.end());
   int s = 0;
-  if (F[0] > design.GridFrequency[0]) {
-    for (; s < design.GridCount && design.GridFrequency[s] <= F[0]; ++s) {
-      const double g = design.GridFrequency[s];
+  if (F[0] > grid.GridFrequency[0]) {
+    for (; s < grid.GridCount && grid.GridFrequency[s] <= F[0]; ++s) {
+      const double g = grid.GridFrequency[s];
       result[s] = flatLowEnd ? L[0] : aL + (std::log10(g) - aF) * (L[0] - aL) / (logF0 - aF);
     }
   }
-  for (; s < design.GridCount; ++s) {
-    const double g = design.GridFrequency[s];
+  for (; s < grid.GridCount; ++s) {
+    const double g = grid.GridFrequency[s];
     std::size_t j = 0;
     while (j + 1 < N && !(F[j] <= g && g <= F[j + 1] && F[j] != F[j + 1])) ++j;
     if (j + 1 < N) {
@@ -94,4 +94,4 @@ bool ResampleOntoGrid(const EqDesign& design, MeasurementPoints& points, double 
   return true;
 }
 
-}  // namespace calyxon
+}  // namespace eqshared
