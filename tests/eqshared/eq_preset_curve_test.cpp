@@ -1,4 +1,5 @@
-// EQ preset curve files: the capsule name, the points on the page's grid, the failures.
+// EQ preset curve files: the capsule name, the points on the page's grid, the failures, and the
+// files shipped beside the receiver program.
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -6,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <string>
 
 #include "eqshared/CurveFile.h"
@@ -153,6 +155,27 @@ TEST(EqCurveFile, NumbersUseADotWhateverTheLocale) {
   EXPECT_EQ(reading->points.F, (std::vector<double>{20.5, 1000.5}));
   EXPECT_EQ(reading->points.L, (std::vector<double>{-1.25, 0.75}));
   EXPECT_EQ(std::localeconv()->decimal_point, std::string(","));  // the program's locale stays
+}
+
+TEST(EqShippedPresetCurves, EachGivesANamedFiniteCurveNormalisedAt1kHz) {
+  EqGrid grid;
+  BuildFrequencyGrid(grid);
+  std::set<std::string> names;
+  for (int n = 0; n < kEqPresetFileCount; ++n) {
+    const std::string path = std::string(ORSEK_BIN_DIR) + "/" + EqPresetFileName(n);
+    GridCurve curve(kGridCapacity, NAN);
+    const EqPresetLoad load = LoadEqPresetCurve(path, grid, curve);
+    ASSERT_TRUE(load.loaded()) << path;
+    EXPECT_FALSE(load.capsuleName.empty()) << path;
+    EXPECT_EQ(load.capsuleName.find('_'), std::string::npos) << path;
+    names.insert(load.capsuleName);
+    EXPECT_NEAR(curve[NearestGridIndex(grid, 1000)], 0, 1e-12) << path;
+    for (int i = 0; i < grid.GridCount; ++i) {
+      ASSERT_TRUE(std::isfinite(curve[i])) << path << " at " << grid.GridFrequency[i];
+      ASSERT_LE(std::fabs(curve[i]), 25) << path << " at " << grid.GridFrequency[i];  // on the plot
+    }
+  }
+  EXPECT_EQ(names.size(), static_cast<std::size_t>(kEqPresetFileCount));
 }
 
 }  // namespace
