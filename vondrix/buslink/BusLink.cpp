@@ -15,6 +15,7 @@ platform::Timeouts timeoutsOf(uint32_t ms) {
 }  // namespace
 
 void BusLink::SendCommand() {
+  LineSent = false;
   if (!ComPortHandle) return;
   ComPortHandle->purgeReceive();
   LastIoResult = ComPortHandle->write(CommandBuffer.data(),
@@ -22,6 +23,7 @@ void BusLink::SendCommand() {
   if (!LastIoResult) return;
   ComPortHandle->purgeReceive();
   CommandBuffer.clear();
+  LineSent = true;
 }
 
 void BusLink::ReadReply() {

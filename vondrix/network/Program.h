@@ -12,6 +12,7 @@
 #include "platform/Settings.h"
 #include "platform/WindowDirectory.h"
 #include "vondrix/buslink/BusLink.h"
+#include "vondrix/detail/DetailState.h"
 #include "vondrix/network/ReceiverState.h"
 
 namespace vondrix {
@@ -57,6 +58,7 @@ class Program {
   BusLink Bus;
   SlotTables Slots;
   CurrentReceiver Current;
+  DetailState Detail;
   NetworkState Net;
   int32_t TvRegion = 5;
   platform::WindowHandle DesignerWindow;
