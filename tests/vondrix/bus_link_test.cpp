@@ -1,7 +1,12 @@
 // The send and read primitives and the port search, on the simulator's fake ports.
 #include <gtest/gtest.h>
+#include <pty.h>
+#include <unistd.h>
+#include <QTemporaryDir>
+#include <fstream>
 
 #include "platform/Clock.h"
+#include "platform/PosixSerialPort.h"
 #include "sim/Bus.h"
 #include "sim/FakeSerialPort.h"
 #include "vondrix/buslink/BusLink.h"
@@ -172,9 +177,56 @@ TEST_F(PortSearch, ALastPortThatCannotBeSetUpStillLeavesTheFallbackSelection) {
   EXPECT_EQ(link_.SelectedPortName, "COM3");
 }
 
-TEST_F(PortSearch, NoPortAtAllSaysSo) {
+TEST_F(PortSearch, NoPortAtAllSaysSoOnTheScreenAndOnStandardError) {
+  testing::internal::CaptureStderr();
   link_.OpenBus(hooks_);
-  EXPECT_EQ(hooks_.calls, std::vector<std::string>{"message Can't Open COM Port"});
+  const std::string text = "Can't Open COM Port\nCOM1 to COM20: Not mapped to a device.";
+  EXPECT_EQ(hooks_.calls, std::vector<std::string>{"message " + text});
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), text + "\n");
+}
+
+// The real serial layer's reasons, one line per port tried, on devices the test makes.
+TEST(PortSearchOnRealDevices, EveryPortThatWouldNotOpenGetsALineWithItsReason) {
+  int master = -1, slave = -1;
+  char pty[256];
+  ASSERT_EQ(openpty(&master, &slave, pty, nullptr, nullptr), 0);
+  close(slave);
+  std::string why;
+  auto holder = platform::PosixSerialPort::openDevice(pty, &why);  // another program has it
+  ASSERT_TRUE(holder) << why;
+  QTemporaryDir dir;
+  const std::string file = dir.filePath("log.txt").toStdString();
+  std::ofstream(file) << "not a port\n";
+  const std::string missing = dir.filePath("ttyUSB9").toStdString();
+  platform::PosixSerialBackend backend(
+      platform::PortDirectory({{1, pty}, {2, file}, {3, missing}}));
+  platform::VirtualClock clock;
+  platform::ScopedClock scope(clock);
+  BusLink link(backend);
+  Hooks hooks;
+  hooks.link = &link;
+  testing::internal::CaptureStderr();
+  link.OpenBus(hooks);
+  const std::string ports = "the [Ports] section of " + platform::PortDirectory::configFile();
+  std::string text = "Can't Open COM Port";
+  for (const std::string& line : {
+           "COM1 (" + std::string(pty) +
+               "): In use by another program. Close that program and "
+               "try again.",
+           "COM2 (" + file +
+               "): Not a serial device (a regular file or another kind of "
+               "device). Name the adapter's device in " +
+               ports + ".",
+           "COM3 (" + missing +
+               "): The device is not there. Plug in the adapter, or correct "
+               "the port's line in " +
+               ports + ".",
+       })
+    text += "\n" + line;
+  EXPECT_EQ(hooks.calls, std::vector<std::string>{"message " + text});
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), text + "\n");
+  holder.reset();
+  close(master);
 }
 
 TEST_F(PortSearch, ReopenUsesTheShortTimeoutsAndKeepsARefusedPortOpen) {

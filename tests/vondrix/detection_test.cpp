@@ -1,8 +1,8 @@
 // Detection, the poll and the offline handling of the main screen.
 #include <QApplication>
 
-#include "runtime/Convert.h"
 #include "program_fixture.h"
+#include "runtime/Convert.h"
 
 namespace {
 
@@ -193,7 +193,8 @@ TEST_F(ProgramTest, WithoutAnyPortTheProgramSaysSoAndStaysEmpty) {
   vondrix::Program bare(none);
   bare.CreateForms();
   bare.Form2->Timer1Timer();
-  EXPECT_EQ(dialogs.texts(forms::DialogKind::Message), std::vector<QString>{"Can't Open COM Port"});
+  EXPECT_EQ(dialogs.texts(forms::DialogKind::Message),
+            std::vector<QString>{"Can't Open COM Port\nCOM1 to COM20: Not mapped to a device."});
   EXPECT_FALSE(bare.Form1->PanelTable[1]);
   EXPECT_FALSE(bare.Form1->Timer1->enabled());
   bare.Form1->AutoDetectReceivers1Click();  // the reset leaves missing panels alone

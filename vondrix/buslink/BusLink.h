@@ -64,7 +64,10 @@ class BusLink {
   // buffer then still holds the command).
   std::string Transact(const std::string& line);
 
-  // Port search over COM1..COM20 (at most six kept), then OpenFirstWorkingPort.
+  // Port search over COM1..COM20 (at most six kept), then OpenFirstWorkingPort. When no
+  // port opens, the message (also written to standard error) is "Can't Open COM Port" and
+  // one line per port that has a device: "COM3 (/dev/ttyUSB0): " + the reason; or, when no
+  // name has a device, "COM1 to COM20: " + the reason.
   void OpenBus(PortSearchHooks& hooks);
   // Tries the found ports from the highest down and keeps the first with receivers.
   void OpenFirstWorkingPort(int count, PortSearchHooks& hooks);
