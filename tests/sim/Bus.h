@@ -3,7 +3,8 @@
 // turns the answer into reply pieces that become due at given times.
 //
 // Timing: a reply is due latencyMs after the line that caused it; a receiver's fault
-// (Receiver.h, FaultSpec) can delay it, cut it, garble it, split it or drop it. The bus
+// (Receiver.h, FaultSpec) can delay it, cut it, garble it, split it or drop it, for every
+// command or for one only. The bus
 // has no clock of its own: callers pass the time in ms (the virtual clock for the fake
 // port, a monotonic clock for the pseudo-terminal), so one model serves both.
 //
@@ -61,7 +62,8 @@ class Bus {
 
  private:
   std::vector<ReplyPiece> handleLine(const std::string& line, uint32_t nowMs);
-  std::vector<ReplyPiece> shape(Receiver& r, std::string reply, uint32_t nowMs) const;
+  std::vector<ReplyPiece> shape(Receiver& r, std::string_view line, std::string reply,
+                                uint32_t nowMs) const;
 
   std::map<int, Receiver> receivers_;
   std::string pending_;

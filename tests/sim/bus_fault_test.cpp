@@ -73,6 +73,18 @@ TEST(BusFaults, ACountedFaultWearsOff) {
   EXPECT_EQ(bus.feed("%07E\r", 0).size(), 1u);
 }
 
+TEST(BusFaults, AFaultCanBeLimitedToOneCommand) {
+  Bus bus = busWithReceiverAt07();
+  bus.at(7)->fault = {.kind = Fault::Silent, .times = 1, .onlyFor = "%A"};
+  EXPECT_EQ(bus.feed("#07A1\r", 0).size(), 1u) << "the probe is another command";
+  EXPECT_EQ(bus.feed("%07E\r", 0).size(), 1u);
+  EXPECT_TRUE(bus.feed("%07A\r", 0).empty());
+  EXPECT_EQ(bus.feed("%07A\r", 0).size(), 1u) << "worn off after the one identify";
+  bus.at(7)->fault = {.kind = Fault::Short, .onlyFor = "%N", .shortKeep = 5};
+  EXPECT_EQ(bus.feed("%07N\r", 0).at(0).bytes, "$0796\r");
+  EXPECT_EQ(bus.feed("%07E\r", 0).at(0).bytes, "$077D2F\r");
+}
+
 TEST(BusLog, KeepsEveryLineInOrderWithItsTime) {
   Bus bus = busWithReceiverAt07();
   bus.at(7)->fault.kind = Fault::Silent;

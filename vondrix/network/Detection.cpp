@@ -98,7 +98,7 @@ void TForm1::VisitSlot() {
   }
   const int slot = net.PollCursor;
   if (slot <= kMaxSlots && t.ReceiverOffline[slot] != 1) {
-    Queries.IdentifyReceiver(slot);
+    const bool identified = Queries.IdentifyReceiver(slot);
     if (program_.Ending) return;
     std::string reply;
     for (int attempt = 0; attempt < 3 && reply.empty(); ++attempt) {
@@ -108,7 +108,9 @@ void TForm1::VisitSlot() {
       reply = bus.CommandBuffer;
     }
     if (!reply.empty()) {
-      Queries.ParseStatus(slot, reply);
+      // Without this visit's identify the model and calibration at hand are another
+      // receiver's: its parser would write wrong bars, texts and lamps into this panel.
+      if (identified) Queries.ParseStatus(slot, reply);
     } else {
       t.ReceiverOffline[slot] = 1;
       if (PanelButtons[slot][0]) {

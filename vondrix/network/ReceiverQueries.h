@@ -33,7 +33,9 @@ class ReceiverQueries {
   ReceiverQueries(BusLink& bus, SlotTables& tables, CurrentReceiver& current, PanelView& view)
       : bus_(bus), slots_(tables), cur_(current), view_(view) {}
 
-  void IdentifyReceiver(int slot);
+  // True when a reply came (whatever it held): without one, CurrentModel and the
+  // calibration still describe the receiver identified before.
+  bool IdentifyReceiver(int slot);
   void QueryState(int slot);
   void SendMute(const std::string& v);  // to slot HoveredSlot
   void QueryName(int slot);
