@@ -119,6 +119,8 @@ struct Hooks : vondrix::PortSearchHooks {
     return withReceivers.count(link->SelectedPortName) ? 1 : 0;
   }
   void StartPolling() override { calls.push_back("poll"); }
+  bool SearchCancelled() override { return cancelAfter == link->SelectedPortName; }
+  std::string cancelAfter;  // the operator ends the search during this port's sweep
 };
 
 class PortSearch : public ::testing::Test {
@@ -157,6 +159,17 @@ TEST_F(PortSearch, SilentAndRefusingPortsAreSkippedDownToOneWithReceivers) {
   EXPECT_EQ(link_.SelectedPortName, "COM2");
   EXPECT_FALSE(backend_.isOpen("COM4"));
   EXPECT_FALSE(backend_.isOpen("COM9"));
+}
+
+TEST_F(PortSearch, ACancelledSweepEndsTheSearchWithTheFallbackSelection) {
+  for (const char* n : {"COM1", "COM2", "COM3"}) backend_.attach(n, bus_);
+  hooks_.withReceivers = {"COM1"};
+  hooks_.cancelAfter = "COM3";
+  link_.OpenBus(hooks_);
+  const std::vector<std::string> tail = {"try COM3", "detect COM3", "uncheck 3", "check 3"};
+  EXPECT_EQ(std::vector<std::string>(hooks_.calls.end() - 4, hooks_.calls.end()), tail);
+  EXPECT_EQ(backend_.openAttempts().back(), "COM3");
+  EXPECT_FALSE(link_.ComPortHandle);
 }
 
 TEST_F(PortSearch, WithoutReceiversTheFirstPortTriedIsSelectedButStaysClosed) {

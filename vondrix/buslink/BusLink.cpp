@@ -115,6 +115,7 @@ void BusLink::OpenFirstWorkingPort(int count, PortSearchHooks& hooks) {
     }
     hooks.UncheckPortMenuItem();
     ComPortHandle.reset();
+    if (hooks.SearchCancelled()) break;
   }
   // No port with receivers: the selection falls back to the first port tried, closed. This
   // also covers a last port that could not be opened or set up, so the menu always shows

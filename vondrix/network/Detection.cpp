@@ -1,10 +1,13 @@
 // Detection of the receivers, the 70 ms poll, the offline blink and re-probe, and the two
 // commands that start over (Auto Detect Receivers, Reconnect).
+#include <utility>
+
 #include "platform/Clock.h"
 #include "vondrix/buslink/Protocol.h"
 #include "vondrix/network/MainScreen.h"
 #include "vondrix/network/Program.h"
 #include "vondrix/network/ProgressForm.h"
+#include "vondrix/network/ScopeExit.h"
 
 namespace vondrix {
 
@@ -39,6 +42,8 @@ void TForm1::DetectReceivers() {
   // receivers get panels of their own models instead.
   if (net.PanelsBuilt && panelsFromEmptyPass_) DiscardPanels();
   net.Detecting = true;
+  ScopeExit done([&net] { net.Detecting = false; });
+  bool glyphErrorShown = false;
   t.ReceiverCount = 0;
   for (int i = 1; i <= kMaxSlots; ++i) {
     platform::clock().sleep(10);
@@ -74,11 +79,10 @@ void TForm1::DetectReceivers() {
     Queries.PollStatus(j);
     if (program_.Ending) break;
     Queries.QueryName(j);
-    Queries.QueryState(j);
+    QueryStateInSweep(j, glyphErrorShown);
     Queries.QueryFrequency(j);
     Queries.QueryGroupChannel(j);
   }
-  net.Detecting = false;
   if (program_.Ending) return;
   if (!net.PanelsBuilt) {
     for (int slot = t.ReceiverCount + 1; slot <= kMaxSlots; ++slot) BuildPanelQ5V(slot);
@@ -86,6 +90,14 @@ void TForm1::DetectReceivers() {
   }
   net.PanelsBuilt = true;
   ShowScreen1();
+}
+
+void TForm1::QueryStateInSweep(int slot, bool& glyphErrorShown) {
+  try {
+    Queries.QueryState(slot);
+  } catch (const MuteGlyphMissing& e) {
+    if (!std::exchange(glyphErrorShown, true)) forms::showException(e);
+  }
 }
 
 void TForm1::VisitSlot() {
@@ -97,6 +109,8 @@ void TForm1::VisitSlot() {
     return;
   }
   const int slot = net.PollCursor;
+  // The cursor moves on however the visit ends, so that no slot can hold the poll.
+  ScopeExit next([&net] { net.PollCursor += 1; });
   if (slot <= kMaxSlots && t.ReceiverOffline[slot] != 1) {
     const bool identified = Queries.IdentifyReceiver(slot);
     if (program_.Ending) return;
@@ -121,7 +135,6 @@ void TForm1::VisitSlot() {
       for (int b = 0; b < 3; ++b) SetBar(slot, b, 0);
     }
   }
-  net.PollCursor += 1;
 }
 
 void TForm1::Timer1Timer() {
@@ -176,36 +189,30 @@ bool TForm1::ResetForDetection() {
   // The next detection builds new panels for all slots.
   DiscardPanels();
   t.ReceiverCount = 0;
-  program_.Form4->show();
   return true;
 }
 
 void TForm1::AutoDetectReceivers1Click() {
   if (!ResetForDetection()) return;
-  program_.Bus.OpenBus(*this);
+  RunPortSearch([this] { program_.Bus.OpenBus(*this); });
   if (program_.Ending) return;
-  program_.Form4->hide();
   FullView1->setChecked(false);
   ShowScreen1();
 }
 
 void TForm1::Reconnect1Click() {
   if (!ResetForDetection()) return;
-  BusLink& bus = program_.Bus;
-  switch (bus.ReopenSelectedPort()) {
-    case BusLink::ReopenResult::Ready:
-      DetectWithBanner();
-      if (program_.Ending) return;
-      if (program_.Slots.ReceiverCount >= 1)
-        Timer1->setEnabled(true);
-      else
-        bus.CloseBus();
-      break;
-    case BusLink::ReopenResult::NotOpened:
-    case BusLink::ReopenResult::SettingsRefused:
-      break;
-  }
-  program_.Form4->hide();
+  RunPortSearch([this] {
+    BusLink& bus = program_.Bus;
+    if (bus.ReopenSelectedPort() != BusLink::ReopenResult::Ready) return;
+    DetectWithBanner();
+    if (program_.Ending) return;
+    if (program_.Slots.ReceiverCount >= 1)
+      Timer1->setEnabled(true);
+    else
+      bus.CloseBus();
+  });
+  if (program_.Ending) return;
   FullView1->setChecked(false);
   ShowScreen1();
 }

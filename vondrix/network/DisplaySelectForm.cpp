@@ -84,8 +84,10 @@ void TForm6::ShowGroupChannel() {
 void TForm6::ShowFrequency() {
   const SlotTables& t = program_.Slots;
   for (int s = 1; s <= t.ReceiverCount && s <= kMaxSlots; ++s) {
-    const int kHz = runtime::StrToInt("0x" + QString::fromStdString(t.ReceiverFrequencyCode[s])) * 25;
-    SetNameLine(s, runtime::FloatToStrF(kHz / 1000.0, runtime::FloatFormat::ffNumber, 7, 3) + "MHZ");
+    const int kHz =
+        runtime::StrToInt("0x" + QString::fromStdString(t.ReceiverFrequencyCode[s])) * 25;
+    SetNameLine(s,
+                runtime::FloatToStrF(kHz / 1000.0, runtime::FloatFormat::ffNumber, 7, 3) + "MHZ");
   }
 }
 

@@ -278,26 +278,31 @@ void TForm1::BitBtn2Click() {
   program_.CloseDetailWindows();
   const std::string& model = t.ReceiverModel[t.HoveredSlot];
   // Polling pauses only for a window that really opens.
-  if (model == "Q5V" && OpenDetailQ5V) {
-    program_.Net.PollingEnabled = 0;
-    OpenDetailQ5V();
-  } else if (model == "Z3K" && OpenDetailZ3K) {
-    program_.Net.PollingEnabled = 0;
-    OpenDetailZ3K();
+  if (model == "Q5V" && OpenDetailQ5V) OpenDetail(OpenDetailQ5V);
+  if (model == "Z3K" && OpenDetailZ3K) OpenDetail(OpenDetailZ3K);
+}
+
+void TForm1::OpenDetail(const std::function<void()>& opener) {
+  program_.Net.PollingEnabled = 0;
+  try {
+    opener();
+  } catch (...) {
+    program_.Net.PollingEnabled = 1;
+    throw;
   }
 }
 
 void TForm1::SetMuteGlyph(const std::string& s) {
-  ExeFolder = platform::exeFolder();
+  ExeFolder = program_.ProgramFolder;
   const int m = (s.empty() ? 0 : static_cast<unsigned char>(s[0])) & 3;
   const std::string file = ExeFolder + (m <= 1 ? "sp_on.bmp" : "sp_off.bmp");
   QImage glyph;
   try {
     glyph = forms::loadBitmapFile(QString::fromStdString(file));
   } catch (const std::exception& e) {
-    // Reported, and no glyph changes; the caller's work goes on.
-    forms::showException(e);
-    return;
+    throw MuteGlyphMissing(std::string(e.what()) +
+                           ". The mute pictures sp_on.bmp and sp_off.bmp belong beside the "
+                           "program: install it again");
   }
   const int slot = program_.Slots.HoveredSlot;
   if (slot >= 1 && slot <= kMaxSlots && PanelButtons[slot][0])
