@@ -74,6 +74,7 @@ std::vector<ReplyPiece> Bus::handleLine(const std::string& line, uint32_t nowMs)
   Receiver* r = at((body[1] - '0') * 10 + (body[2] - '0'));
   if (!r || r->busyAt(nowMs)) return {};
   auto reply = r->answer(body, carriers, nowMs);
+  if (shaper) return shaper(body, *r, std::move(reply), nowMs + latencyMs);
   if (!reply) return {};
   return shape(*r, body, std::move(*reply), nowMs);
 }

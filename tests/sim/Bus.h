@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,6 +60,14 @@ class Bus {
 
   std::vector<Carrier> carriers;  // what is on the air, shared by all receivers
   uint32_t latencyMs = 3;
+
+  // When set, shapes the replies instead of the receivers' faults (the fuzz tests): given
+  // a line (without its CR) to a receiver that is not busy, the receiver, its true reply
+  // (nothing when it ignores the line) and the time the reply is due, returns the pieces
+  // that go out.
+  using ReplyShaper = std::function<std::vector<ReplyPiece>(
+      std::string_view line, const Receiver& r, std::optional<std::string> reply, uint32_t dueMs)>;
+  ReplyShaper shaper;
 
  private:
   std::vector<ReplyPiece> handleLine(const std::string& line, uint32_t nowMs);

@@ -194,6 +194,14 @@ TEST_F(ProgramTest, ADoubleClickOnAnOnlineReceiverSendsNothing) {
   EXPECT_TRUE(bus.lines().empty());
 }
 
+TEST_F(ProgramTest, ReplyBytesAreShownOneCharacterEach) {
+  add(Model::Q5V, 17).name = "K\xE9YS\xC3\xA9";
+  TForm1& m = start();
+  EXPECT_EQ(program.Slots.ReceiverName[1], "K\xE9YS\xC3\xA9");
+  const QString shown = QString("17 K") + QChar(0xE9) + "YS" + QChar(0xC3) + QChar(0xA9);
+  EXPECT_EQ(m.PanelLabels[1][0]->caption(), shown);
+}
+
 TEST_F(ProgramTest, TheWideGroupChannelReplyIsStoredRight) {
   auto& r = add(Model::Z3K, 40);
   r.firmware = "2.1B", r.group = 3, r.channel = 11;

@@ -34,15 +34,27 @@ void TForm1::DiscardPanels() {
 }
 
 void TForm1::DetectReceivers() {
-  SlotTables& t = program_.Slots;
   NetworkState& net = program_.Net;
-  BusLink& bus = program_.Bus;
-  TForm4* progress = program_.Form4;
   // Panels of a pass that found nobody are all of the first model; a later port's
   // receivers get panels of their own models instead.
   if (net.PanelsBuilt && panelsFromEmptyPass_) DiscardPanels();
   net.Detecting = true;
   ScopeExit done([&net] { net.Detecting = false; });
+  try {
+    DetectionPass();
+  } catch (...) {
+    // A pass that an error cut short counts as one that found nobody, so that no slot
+    // whose panel was never built is polled, shown or clicked.
+    program_.Slots.ReceiverCount = 0;
+    throw;
+  }
+}
+
+void TForm1::DetectionPass() {
+  SlotTables& t = program_.Slots;
+  NetworkState& net = program_.Net;
+  BusLink& bus = program_.Bus;
+  TForm4* progress = program_.Form4;
   bool glyphErrorShown = false;
   t.ReceiverCount = 0;
   for (int i = 1; i <= kMaxSlots; ++i) {

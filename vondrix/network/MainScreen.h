@@ -151,6 +151,8 @@ class TForm1 : public forms::Form, public PanelView, public PortSearchHooks {
   // Drops the panels that a pass without receivers built, so that the next pass builds
   // panels of the right models.
   void DiscardPanels();
+  // Probe, first queries and panels of DetectReceivers, which keeps the flags around it.
+  void DetectionPass();
   void VisitSlot();
 
   Program& program_;

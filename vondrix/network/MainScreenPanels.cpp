@@ -7,6 +7,7 @@
 #include "vondrix/network/DisplaySelectForm.h"
 #include "vondrix/network/MainScreen.h"
 #include "vondrix/network/Program.h"
+#include "vondrix/network/ReplyText.h"
 #include "vondrix/network/StatusMath.h"
 
 namespace vondrix {
@@ -262,7 +263,7 @@ void TForm1::BitBtn1Click() {
   Queries.QueryState(t.HoveredSlot);
   std::string& status = program_.Current.CurrentStatus;
   const int m = (status.empty() ? 0 : static_cast<unsigned char>(status[0])) & 3;
-  status = runtime::IntToHex(m, 1).toStdString();
+  status = runtime::bytes::IntToHex(m, 1);
   if (m <= 1) {
     status = "2";
     Queries.SendMute("1");
@@ -313,7 +314,7 @@ void TForm1::SetMuteGlyph(const std::string& s) {
 void TForm1::ShowNameLine(int slot, const std::string& text) {
   forms::Label* line = PanelLabels[slot][0];
   if (!line) return;
-  line->setCaption(QString::fromStdString(text));
+  line->setCaption(ReplyText(text));
   line->show();
   line->setFontColor(forms::clWhite);
   line->setColor(forms::clGreen);
@@ -324,7 +325,7 @@ void TForm1::SetBar(int slot, int index, int position) {
 }
 
 void TForm1::SetStatusLine(int slot, const std::string& text) {
-  if (forms::Label* l = PanelLabels[slot][1]) l->setCaption(QString::fromStdString(text));
+  if (forms::Label* l = PanelLabels[slot][1]) l->setCaption(ReplyText(text));
 }
 
 void TForm1::ShowBatteryQ5V(int slot, int code) {
