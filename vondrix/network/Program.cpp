@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "forms/Application.h"
 #include "platform/PosixSerialPort.h"
 #include "platform/SingleInstance.h"
 #include "vondrix/detail/DetailWindows.h"
@@ -21,6 +22,7 @@ Program::~Program() {
 }
 
 void Program::CreateForms() {
+  forms::setApplicationTitle("Vondrix");
   splash_ = std::make_unique<TForm2>(*this);
   Form2 = splash_.get();
   forms::setMainForm(Form2);
@@ -77,7 +79,6 @@ int WinMain(int argc, char** argv) {
   platform::SingleInstance instance("ORSEK VONDRIX");
   if (!instance.acquired()) return 1;
   QApplication app(argc, argv);
-  QApplication::setApplicationDisplayName("Vondrix");
   QApplication::setQuitOnLastWindowClosed(false);
   platform::PosixSerialBackend backend(platform::PortDirectory::load());
   Program program(backend);
