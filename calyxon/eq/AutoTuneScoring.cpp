@@ -84,8 +84,10 @@ __attribute__((always_inline)) inline double BoundLanes(const BoundCall& call) {
   using U = typename Lanes<W>::U;
   constexpr int kGroupsPerCheck = kPointsPerCheck / W;
   const V zero = {};
-  const V b0 = zero + b[0], b1 = zero + b[1], b2 = zero + b[2], twoB0 = zero + 2 * b[0];
-  const V a1 = zero + a[1], a2 = zero + a[2];
+  V b0, b1, b2, twoB0, a1, a2;  // every lane the coefficient itself, -0 included
+  for (int k = 0; k < W; ++k) {
+    b0[k] = b[0], b1[k] = b[1], b2[k] = b[2], twoB0[k] = 2 * b[0], a1[k] = a[1], a2[k] = a[2];
+  }
   // r = 2^e * m with m in [sqrt(1/2), sqrt(2)): the exponent of r * sqrt(2), read from the bits.
   const U toSqrt2 = (U){} + 0x00095F619980C433ull;  // bits of 1 less those of sqrt(1/2)
   const U sqrtHalf = (U){} + 0x3FE6A09E667F3BCDull;
