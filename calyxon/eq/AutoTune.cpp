@@ -7,7 +7,6 @@
 // observer may have changed it.
 #include "calyxon/eq/AutoTune.h"
 
-#include <cmath>
 #include <vector>
 
 #include "calyxon/eq/AutoTuneKeptBand.h"
