@@ -7,6 +7,7 @@
 #include "vondrix/network/DisplaySelectForm.h"
 #include "vondrix/network/MainScreen.h"
 #include "vondrix/network/Program.h"
+#include "vondrix/network/ReplyText.h"
 #include "vondrix/network/StatusMath.h"
 
 namespace vondrix {
@@ -162,7 +163,7 @@ void TForm1::ShowScreen(int first) {
       p->setEnabled(slot <= count);
     }
   }
-  setClientSize(730, 410);
+  setOuterSize(730, 410);
   Button2->show();
   Button3->show();
   Button2->setFontName(first == 1 ? "@System" : "MS Sans Serif");
@@ -196,7 +197,7 @@ void TForm1::FullView1Click() {
       p->setVisible(!(HideUnusedPanel1->checked() && slot > count));
   }
   FullView1->setChecked(true);
-  setClientSize(730, 690);
+  setOuterSize(730, 690);
   Button2->hide();
   Button3->hide();
 }
@@ -268,26 +269,31 @@ void TForm1::BitBtn2Click() {
   program_.CloseDetailWindows();
   const std::string& model = t.ReceiverModel[t.HoveredSlot];
   // Polling pauses only for a window that really opens.
-  if (model == "Q5V" && OpenDetailQ5V) {
-    program_.Net.PollingEnabled = 0;
-    OpenDetailQ5V();
-  } else if (model == "Z3K" && OpenDetailZ3K) {
-    program_.Net.PollingEnabled = 0;
-    OpenDetailZ3K();
+  if (model == "Q5V" && OpenDetailQ5V) OpenDetail(OpenDetailQ5V);
+  if (model == "Z3K" && OpenDetailZ3K) OpenDetail(OpenDetailZ3K);
+}
+
+void TForm1::OpenDetail(const std::function<void()>& opener) {
+  program_.Net.PollingEnabled = 0;
+  try {
+    opener();
+  } catch (...) {
+    program_.Net.PollingEnabled = 1;
+    throw;
   }
 }
 
 void TForm1::SetMuteGlyph(const std::string& s) {
-  ExeFolder = platform::exeFolder();
+  ExeFolder = program_.ProgramFolder;
   const int m = (s.empty() ? 0 : static_cast<unsigned char>(s[0])) & 3;
   const std::string file = ExeFolder + (m <= 1 ? "sp_on.bmp" : "sp_off.bmp");
   QImage glyph;
   try {
     glyph = forms::loadBitmapFile(QString::fromStdString(file));
   } catch (const std::exception& e) {
-    // Reported, and no glyph changes; the caller's work goes on.
-    forms::showException(e);
-    return;
+    throw MuteGlyphMissing(std::string(e.what()) +
+                           ". The mute pictures sp_on.bmp and sp_off.bmp belong beside the "
+                           "program: install it again");
   }
   const int slot = program_.Slots.HoveredSlot;
   if (slot >= 1 && slot <= kMaxSlots && PanelButtons[slot][0])
@@ -298,7 +304,7 @@ void TForm1::SetMuteGlyph(const std::string& s) {
 void TForm1::ShowNameLine(int slot, const std::string& text) {
   forms::Label* line = PanelLabels[slot][0];
   if (!line) return;
-  line->setCaption(QString::fromStdString(text));
+  line->setCaption(ReplyText(text));
   line->show();
   line->setFontColor(forms::clWhite);
   line->setColor(forms::clGreen);
@@ -309,7 +315,7 @@ void TForm1::SetBar(int slot, int index, int position) {
 }
 
 void TForm1::SetStatusLine(int slot, const std::string& text) {
-  if (forms::Label* l = PanelLabels[slot][1]) l->setCaption(QString::fromStdString(text));
+  if (forms::Label* l = PanelLabels[slot][1]) l->setCaption(ReplyText(text));
 }
 
 void TForm1::ShowBatteryQ5V(int slot, int code) {

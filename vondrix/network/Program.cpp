@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "forms/Application.h"
+#include "platform/Paths.h"
 #include "platform/PosixSerialPort.h"
 #include "platform/SingleInstance.h"
 #include "vondrix/detail/DetailWindows.h"
@@ -9,11 +11,13 @@
 #include "vondrix/network/DisplaySelectForm.h"
 #include "vondrix/network/MainScreen.h"
 #include "vondrix/network/ProgressForm.h"
+#include "vondrix/network/ScopeExit.h"
 #include "vondrix/network/SplashForm.h"
 
 namespace vondrix {
 
-Program::Program(platform::SerialBackend& backend) : Bus(backend) {}
+Program::Program(platform::SerialBackend& backend)
+    : ProgramFolder(platform::exeFolder()), Bus(backend) {}
 
 Program::~Program() {
   delete Form1;  // the main screen has no owner here but the application
@@ -21,6 +25,7 @@ Program::~Program() {
 }
 
 void Program::CreateForms() {
+  forms::setApplicationTitle("Vondrix");
   splash_ = std::make_unique<TForm2>(*this);
   Form2 = splash_.get();
   forms::setMainForm(Form2);
@@ -41,10 +46,14 @@ void Program::CreateMainScreen() {
   Form1 = new TForm1(*this);
   Form1->OpenDetailQ5V = [this] { Form3->OpenDetailQ5V(); };
   Form1->OpenDetailZ3K = [this] { Form7->OpenDetailZ3K(); };
+  // Shown even when an error ends the creation early, so that Exit, Auto Detect and
+  // Reconnect stay in reach.
+  ScopeExit show([this] {
+    if (Ending || !Form1) return;
+    Form1->show();
+    Form1->setDoubleBuffered(true);
+  });
   Form1->FormCreate();
-  if (Ending || !Form1) return;
-  Form1->show();
-  Form1->setDoubleBuffered(true);
 }
 
 bool Program::FindDesignerWindow() {
@@ -79,7 +88,6 @@ int WinMain(int argc, char** argv) {
   platform::SingleInstance instance("ORSEK VONDRIX");
   if (!instance.acquired()) return 1;
   QApplication app(argc, argv);
-  QApplication::setApplicationDisplayName("Vondrix");
   QApplication::setQuitOnLastWindowClosed(false);
   platform::PosixSerialBackend backend(platform::PortDirectory::load());
   Program program(backend);
