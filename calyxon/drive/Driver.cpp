@@ -79,6 +79,10 @@ int Driver::Run() {
 
 void Driver::Step() {
   if (finished_) return;
+  if (program_.Form1->CloseRequested()) {
+    finished_ = true;  // the program ends as soon as the fit has stopped
+    return;
+  }
   // An action runs when none is running, or while the one that started a fit waits in it.
   const bool free =
       running_.empty() || (program_.Form1->FitRunning() && !running_.back().startedDuringFit);

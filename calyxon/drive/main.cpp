@@ -10,6 +10,17 @@
 #include "calyxon/drive/Driver.h"
 #include "calyxon/ui/Program.h"
 
+namespace {
+
+// The offscreen platform says at every opened menu that it cannot raise it or grab the
+// keyboard; those lines would bury the script's own messages.
+void QuietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.startsWith("This plugin does not support")) return;
+  std::fprintf(stderr, "%s\n", qFormatLogMessage(type, context, message).toLocal8Bit().constData());
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   const char* scriptPath = nullptr;
   int timeLimit = 300;
@@ -36,6 +47,7 @@ int main(int argc, char** argv) {
   }
   if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  qInstallMessageHandler(QuietOffscreen);
   return calyxon::WinMain(argc, argv, [&](calyxon::Program& program) {
     calyxon::drive::Driver driver(program, std::move(*commands), timeLimit * 1000);
     return driver.Run();

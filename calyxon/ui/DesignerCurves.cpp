@@ -7,11 +7,21 @@
 
 namespace calyxon {
 
+namespace {
+
+// Asks for a measurement file; a chosen one becomes path and its name shows in edit.
+bool ChooseMeasurement(forms::OpenDialog& dialog, QString& path, forms::Edit& edit) {
+  if (!dialog.execute()) return false;
+  path = dialog.fileName();
+  edit.setText(ShownFileName(path));
+  return true;
+}
+
+}  // namespace
+
 void TForm1::Button2Click() {
   CurvesDrawnOnce = 0;
-  if (!OpenDialog1->execute()) return;
-  TargetPath = OpenDialog1->fileName();
-  Edit1->setText(ShownFileName(TargetPath));
+  if (!ChooseMeasurement(*OpenDialog1, TargetPath, *Edit1)) return;
   const CurveLoadResult result =
       LoadTargetCurve(Design, QFile::encodeName(TargetPath).toStdString());
   if (!result.loaded())

@@ -141,16 +141,20 @@ void TForm1::Exit2Click() {
 
 void TForm1::Content1Click() {
   // The help page of the start-up folder; a program started from elsewhere (by Vondrix, from
-  // a desktop menu) finds its own copy beside it.
-  const QString beside = QString::fromStdString(platform::exeFolder()) + kHelpFileName;
-  for (const QString& path : {HelpFilePath, beside}) {
-    if (QFileInfo::exists(path) && platform::openDocument(path.toStdString())) return;
+  // a desktop menu) shows the copy beside it instead.
+  QString page = HelpFilePath;
+  if (!QFileInfo::exists(page))
+    page = QString::fromStdString(platform::exeFolder()) + kHelpFileName;
+  if (!QFileInfo::exists(page)) {
+    forms::MessageBox("The help page " + HelpFilePath + " is missing, and there is none beside " +
+                          "the program either.",
+                      "Help", forms::MB_OK | forms::MB_ICONWARNING);
+    return;
   }
-  forms::MessageBox("Can't open the help file " + HelpFilePath +
-                        ".\nInstall a program that shows HTML pages, or start Calyxon from "
-                        "the folder that holds " +
-                        kHelpFileName + ".",
-                    "Help", forms::MB_OK | forms::MB_ICONWARNING);
+  if (!platform::openDocument(page.toStdString()))
+    forms::MessageBox(
+        "Can't show the help page " + page + ": install xdg-utils and a web browser to read it.",
+        "Help", forms::MB_OK | forms::MB_ICONWARNING);
 }
 
 void TForm1::About1Click() {

@@ -154,6 +154,8 @@ class TForm1 : public forms::Form {
 
   // True while a fit runs inside Panel1Click (also while it is being stopped).
   bool FitRunning() const { return fitRunning_; }
+  // True when a close waits for the running fit to stop.
+  bool CloseRequested() const { return closeAfterFit_; }
 
  private:
   void BuildMenus();

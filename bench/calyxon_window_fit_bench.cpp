@@ -1,0 +1,88 @@
+// The whole 26-band fit as the designer window runs it (offscreen: Tool > Calibration > Start,
+// with its message processing, edits, status texts and timed redraws) beside the core's own
+// fit of the same design, in one run, so that the two costs can be compared.
+#include <benchmark/benchmark.h>
+#include <QApplication>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <memory>
+
+#include "calyxon/eq/AutoTune.h"
+#include "calyxon/ui/DesignerForm.h"
+#include "calyxon/ui/Program.h"
+#include "forms/ScriptedDialogs.h"
+
+namespace {
+
+using namespace calyxon;
+
+// The fixture pair loaded through the window's own File menu handlers.
+EqDesign LoadedThroughTheWindow(Program& program) {
+  forms::ScriptedDialogs dialogs;
+  dialogs.choose(CALYXON_FIXTURES "/target.dat");
+  program.Form1->Button2Click();
+  dialogs.choose(CALYXON_FIXTURES "/source.dat");
+  program.Form1->Button3Click();
+  if (program.Form1->Edit24->text() != "source") std::abort();
+  return program.Design;
+}
+
+void CoreFit(benchmark::State& state, const EqDesign& loaded, std::uint8_t mode) {
+  AutoTuneObserver quiet;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto design = std::make_unique<EqDesign>(loaded);
+    design->AutoTuneMode = mode;
+    state.ResumeTiming();
+    RunAutoTune(*design, quiet);
+    benchmark::DoNotOptimize(design->ErrorCurve[100]);
+  }
+}
+
+void WindowFit(benchmark::State& state, Program& program, const EqDesign& loaded,
+               std::uint8_t mode) {
+  TForm1& form = *program.Form1;
+  for (auto _ : state) {
+    state.PauseTiming();
+    program.Design = loaded;
+    state.ResumeTiming();
+    if (mode == 0)
+      form.Normal1Click();
+    else
+      form.Fast1Click();
+    benchmark::DoNotOptimize(program.Design.ErrorCurve[100]);
+  }
+  if (form.Label1->caption() != "Done") state.SkipWithError("the window's fit did not finish");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The window publishes itself: in folders of the bench's own, never the user's.
+  QTemporaryDir runtime;
+  setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication app(argc, argv);
+  Program program;
+  program.CreateForms();
+  const auto loaded = std::make_unique<EqDesign>(LoadedThroughTheWindow(program));
+
+  benchmark::RegisterBenchmark("CoreNormalFit", CoreFit, *loaded, std::uint8_t{0})
+      ->Unit(benchmark::kMillisecond)
+      ->Iterations(3);
+  benchmark::RegisterBenchmark("WindowNormalFit", WindowFit, std::ref(program), *loaded,
+                               std::uint8_t{0})
+      ->Unit(benchmark::kMillisecond)
+      ->Iterations(3);
+  benchmark::RegisterBenchmark("CoreFastFit", CoreFit, *loaded, std::uint8_t{1})
+      ->Unit(benchmark::kMillisecond)
+      ->Iterations(5);
+  benchmark::RegisterBenchmark("WindowFastFit", WindowFit, std::ref(program), *loaded,
+                               std::uint8_t{1})
+      ->Unit(benchmark::kMillisecond)
+      ->Iterations(5);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
