@@ -149,6 +149,8 @@ TEST_F(WindowFit, ProcessesMessagesEvery20MsOfFittingAndShowsEachBandsStatus) {
 }
 
 TEST_F(WindowFit, StopDuringBand5AndStartAgainFitsBand5Anew) {
+  SteppingClock clock;  // processing points every 320 candidates, whatever the machine's speed
+  platform::ScopedClock useIt(clock);
   bool stopped = false;
   EveryTurn operatorAct([&] {
     if (stopped || form->Edit5->text() != "6") return;
@@ -197,6 +199,8 @@ TEST_F(WindowFit, CurvesThatCannotBeFittedAreRefusedWithoutDone) {
 
 TEST_F(WindowFit, CloseDuringAFitStopsItThenClosesTheWindow) {
   forms::setMainForm(nullptr);  // the program's end is the end-to-end test's business
+  SteppingClock clock;
+  platform::ScopedClock useIt(clock);
   std::optional<bool> closed;
   EveryTurn operatorAct([&] {
     if (closed || form->Edit5->text() != "3") return;
