@@ -75,9 +75,7 @@ void MenuItem::click() {
   if (enabled()) invokeHandler(OnClick);
 }
 
-MainMenu::MainMenu(Form* form) : QObject(form), form_(form), bar_(new QMenuBar(form)) {
-  form->attachMenuBar(bar_);
-}
+MainMenu::MainMenu(Form* form) : QObject(form), form_(form), bar_(form->menuBar()) {}
 
 MenuItem* MainMenu::addItem(const QString& caption) {
   auto* item = new MenuItem(this, form_, caption);

@@ -67,7 +67,8 @@ class MenuItem : public QObject {
 
 class MainMenu : public QObject {
  public:
-  // Puts a menu bar on form, above its client area.
+  // Fills form's menu bar, above its client area; the client area moves down as the bar
+  // grows, whatever the order in which entries and controls are added.
   explicit MainMenu(Form* form);
 
   // Appends a top-level entry (File, Option, ...).
