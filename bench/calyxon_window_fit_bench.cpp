@@ -10,7 +10,9 @@
 #include "calyxon/eq/AutoTune.h"
 #include "calyxon/ui/DesignerForm.h"
 #include "calyxon/ui/Program.h"
+#include "calyxon/ui/WindowFitObserver.h"
 #include "forms/ScriptedDialogs.h"
+#include "platform/Clock.h"
 
 namespace {
 
@@ -27,14 +29,23 @@ EqDesign LoadedThroughTheWindow(Program& program) {
   return program.Design;
 }
 
+// The core alone: reports asked for at the window's pace, and nothing done with them.
+class PacedObserver : public AutoTuneObserver {
+ public:
+  bool ReportWanted() override { return pacing_.Due(); }
+
+ private:
+  AutoTuneReportPacing pacing_{[] { return platform::clock().tickCount(); }, kProcessingIntervalMs};
+};
+
 void CoreFit(benchmark::State& state, const EqDesign& loaded, std::uint8_t mode) {
-  AutoTuneObserver quiet;
   for (auto _ : state) {
     state.PauseTiming();
     auto design = std::make_unique<EqDesign>(loaded);
     design->AutoTuneMode = mode;
+    PacedObserver core;
     state.ResumeTiming();
-    RunAutoTune(*design, quiet);
+    RunAutoTune(*design, core);
     benchmark::DoNotOptimize(design->ErrorCurve[100]);
   }
 }
@@ -69,18 +80,18 @@ int main(int argc, char** argv) {
 
   benchmark::RegisterBenchmark("CoreNormalFit", CoreFit, *loaded, std::uint8_t{0})
       ->Unit(benchmark::kMillisecond)
-      ->Iterations(3);
+      ->Iterations(20);
   benchmark::RegisterBenchmark("WindowNormalFit", WindowFit, std::ref(program), *loaded,
                                std::uint8_t{0})
       ->Unit(benchmark::kMillisecond)
-      ->Iterations(3);
+      ->Iterations(20);
   benchmark::RegisterBenchmark("CoreFastFit", CoreFit, *loaded, std::uint8_t{1})
       ->Unit(benchmark::kMillisecond)
-      ->Iterations(5);
+      ->Iterations(50);
   benchmark::RegisterBenchmark("WindowFastFit", WindowFit, std::ref(program), *loaded,
                                std::uint8_t{1})
       ->Unit(benchmark::kMillisecond)
-      ->Iterations(5);
+      ->Iterations(50);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -41,7 +41,6 @@ void TForm1::Panel1Click() {
     throw;
   }
   fitRunning_ = false;
-  observer.ShowCandidate();
   if (result.outcome == AutoTuneOutcome::Refused) {
     ShowStatus(QString::fromStdString(result.statusText));
   } else if (ProgressBar1->position() == 100) {

@@ -57,8 +57,6 @@ void TForm1::BuildMenus() {
   Help1 = MainMenu1->addItem("Help");
   Content1 = Item(Help1, "Content1", "Content", [this] { Content1Click(); });
   About1 = Item(Help1, "About1", "About...", [this] { About1Click(); });
-  // The bar's height is known once it holds its titles.
-  attachMenuBar(MainMenu1->bar());
 }
 
 void TForm1::Download1Click() {

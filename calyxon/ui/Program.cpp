@@ -4,6 +4,7 @@
 
 #include "calyxon/ui/AboutForm.h"
 #include "calyxon/ui/DesignerForm.h"
+#include "forms/Application.h"
 #include "forms/NumericLocale.h"
 #include "platform/SingleInstance.h"
 
@@ -16,6 +17,7 @@ Program::~Program() {
 }
 
 void Program::CreateForms() {
+  forms::setApplicationTitle("Calyxon");
   form1_ = std::make_unique<TForm1>(*this);
   Form1 = form1_.get();
   forms::setMainForm(Form1);
@@ -31,7 +33,6 @@ int WinMain(int argc, char** argv, const std::function<int(Program& program)>& r
   if (!instance.acquired()) return 1;
   forms::KeepCNumericLocale();
   QApplication app(argc, argv);
-  QApplication::setApplicationDisplayName("Calyxon");
   QApplication::setQuitOnLastWindowClosed(false);
   // A fault that reaches this level is shown in the standard error box; the program then ends.
   int code = 0;

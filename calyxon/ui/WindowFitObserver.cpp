@@ -8,46 +8,35 @@
 namespace calyxon {
 
 WindowFitObserver::WindowFitObserver(TForm1& form)
-    : form_(form), lastProcessed_(platform::clock().tickCount()) {}
+    : form_(form), pacing_([] { return platform::clock().tickCount(); }, kProcessingIntervalMs) {}
 
 void WindowFitObserver::BandStarted(std::int16_t band) {
   form_.Edit5->setText(runtime::IntToStr(band + 1));
 }
 
 void WindowFitObserver::CandidateTried(const AutoTuneCandidate& candidate) {
-  last_ = candidate;
-  candidatePending_ = true;
-  if (candidate.shownQ) {
-    lastQ_ = *candidate.shownQ;
-    qPending_ = true;
-  }
+  form_.Edit38->setText(runtime::FloatToStr(candidate.Fc));
+  form_.Edit39->setText(runtime::FloatToStr(candidate.BW));
+  form_.Edit40->setText(runtime::FloatToStr(candidate.Gain));
+  ShowBest(candidate);
 }
 
 bool WindowFitObserver::StopRequested() {
-  if (++sinceClockRead_ < kCandidatesPerClockRead) return false;
-  sinceClockRead_ = 0;
-  if (platform::clock().tickCount() - lastProcessed_ < kProcessingInterval) return false;
-  ShowCandidate();
   forms::processMessages();
-  lastProcessed_ = platform::clock().tickCount();
   return form_.Panel1->color() == forms::clBtnFace;
 }
 
-void WindowFitObserver::BandFinished(std::int16_t, int progress, const std::string& statusText) {
+void WindowFitObserver::BandFinished(std::int16_t band, int progress,
+                                     const std::string& statusText) {
+  ShowBest(ShownCandidate(form_.Design, band, 0, 0, 0));
   form_.ProgressBar1->setPosition(progress);
   form_.ShowStatus(QString::fromStdString(statusText));
 }
 
-void WindowFitObserver::ShowCandidate() {
-  if (!candidatePending_) return;
-  candidatePending_ = false;
-  form_.Edit38->setText(runtime::FloatToStr(last_.Fc));
-  form_.Edit39->setText(runtime::FloatToStr(last_.BW));
-  form_.Edit40->setText(runtime::FloatToStr(last_.Gain));
-  form_.Edit2->setText(runtime::FloatToStr(last_.shownFc));
-  if (qPending_) form_.Edit3->setText(runtime::FloatToStr(lastQ_));
-  qPending_ = false;
-  form_.Edit4->setText(runtime::FloatToStr(last_.shownGain));
+void WindowFitObserver::ShowBest(const AutoTuneCandidate& shown) {
+  form_.Edit2->setText(runtime::FloatToStr(shown.shownFc));
+  if (shown.shownQ) form_.Edit3->setText(runtime::FloatToStr(*shown.shownQ));
+  form_.Edit4->setText(runtime::FloatToStr(shown.shownGain));
 }
 
 }  // namespace calyxon
