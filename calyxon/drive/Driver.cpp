@@ -1,6 +1,7 @@
 #include "calyxon/drive/Driver.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSaveFile>
@@ -21,7 +22,8 @@ namespace calyxon::drive {
 
 namespace {
 
-constexpr int kStepPause = 5;  // ms between two looks at a condition that is not met yet
+constexpr int kStepPause = 5;         // ms between two looks at a condition that is not met yet
+constexpr int kMessageWaitMs = 5000;  // for a posted message to be handled
 
 // What a control shows: an edit's text, a caption, a bar's position, a radio button's state.
 std::optional<QString> TextOf(const QWidget* w) {
@@ -86,6 +88,12 @@ void Driver::Step() {
   // An action runs when none is running, or while the one that started a fit waits in it.
   const bool free =
       running_.empty() || (program_.Form1->FitRunning() && !running_.back().startedDuringFit);
+  if (until_ && !until_() && waitLimit_.hasExpired()) {
+    const Command& waiting = commands_[next_ - 1];
+    until_ = nullptr;
+    Fail(&waiting, "waited in vain for " + QString::number(kMessageWaitMs) + " ms");
+    return;
+  }
   if (!free || (until_ && !until_())) {
     QTimer::singleShot(kStepPause, this, [this] { Step(); });
     return;
@@ -169,6 +177,7 @@ bool Driver::Perform(const Command& c) {
   if (verb == "post-message") return PostMessage(c);
   if (verb == "wait-idle") {
     until_ = [&form] { return !form.FitRunning(); };
+    waitLimit_ = QDeadlineTimer(QDeadlineTimer::Forever);  // a fit ends; the script's limit holds
     return true;
   }
   if (verb == "wait") {
@@ -181,6 +190,7 @@ bool Driver::Perform(const Command& c) {
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
     until_ = [clock, ms] { return clock->elapsed() >= ms; };
+    waitLimit_ = QDeadlineTimer(QDeadlineTimer::Forever);
     return true;
   }
   if (verb == "close") {
@@ -206,6 +216,7 @@ bool Driver::PostMessage(const Command& c) {
   }
   const int handled = messagesHandled_ + 1;
   until_ = [this, handled] { return messagesHandled_ >= handled; };
+  waitLimit_.setRemainingTime(kMessageWaitMs);
   return true;
 }
 

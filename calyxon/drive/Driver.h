@@ -9,6 +9,7 @@
 // limit fails the same way. At the script's end the window is closed, which ends the program.
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -54,6 +55,7 @@ class Driver : public QObject {
   };
   std::vector<Running> running_;
   std::function<bool()> until_;  // what the next action waits for
+  QDeadlineTimer waitLimit_;     // and until when
   forms::ScriptedDialogs dialogs_;
 };
 
