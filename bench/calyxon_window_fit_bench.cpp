@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "calyxon/eq/AutoTune.h"
 #include "calyxon/ui/DesignerForm.h"
@@ -78,20 +79,21 @@ int main(int argc, char** argv) {
   program.CreateForms();
   const auto loaded = std::make_unique<EqDesign>(LoadedThroughTheWindow(program));
 
-  benchmark::RegisterBenchmark("CoreNormalFit", CoreFit, *loaded, std::uint8_t{0})
-      ->Unit(benchmark::kMillisecond)
-      ->Iterations(20);
-  benchmark::RegisterBenchmark("WindowNormalFit", WindowFit, std::ref(program), *loaded,
-                               std::uint8_t{0})
-      ->Unit(benchmark::kMillisecond)
-      ->Iterations(20);
-  benchmark::RegisterBenchmark("CoreFastFit", CoreFit, *loaded, std::uint8_t{1})
-      ->Unit(benchmark::kMillisecond)
-      ->Iterations(50);
-  benchmark::RegisterBenchmark("WindowFastFit", WindowFit, std::ref(program), *loaded,
-                               std::uint8_t{1})
-      ->Unit(benchmark::kMillisecond)
-      ->Iterations(50);
+  struct Mode {
+    const char* name;
+    std::uint8_t mode;
+    int iterations;
+  };
+  for (const Mode& m : {Mode{"Normal", 0, 20}, Mode{"Fast", 1, 50}}) {
+    const std::string name = std::string(m.name) + "Fit";
+    benchmark::RegisterBenchmark(("Core" + name).c_str(), CoreFit, std::cref(*loaded), m.mode)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(m.iterations);
+    benchmark::RegisterBenchmark(("Window" + name).c_str(), WindowFit, std::ref(program),
+                                 std::cref(*loaded), m.mode)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(m.iterations);
+  }
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
