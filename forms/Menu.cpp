@@ -25,6 +25,7 @@ QMenu* MenuItem::subMenu() {
   if (!menu_) {
     menu_ = new QMenu(shortcutWindow_);
     action_->setMenu(menu_);
+    QObject::connect(menu_, &QMenu::aboutToShow, this, [this] { invokeHandler(OnClick); });
   }
   return menu_;
 }

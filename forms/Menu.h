@@ -5,8 +5,9 @@
 //   Exit1 = file->addItem("E&xit", "Ctrl+X");
 //   Exit1->OnClick = [this] { Exit1Click(); };
 //
-// An item with sub items opens them; others run OnClick when chosen with the mouse, by
-// their shortcut or through click(). Check marks never change by themselves: the program
+// An item with sub items opens them and runs OnClick as they open (so its handler can set
+// them up first); others run OnClick when chosen with the mouse, by their shortcut or
+// through click(). Check marks never change by themselves: the program
 // sets them. A caption "-" makes a separator line.
 #pragma once
 
