@@ -26,8 +26,15 @@ void DetailWindow::NameKeyPress(char16_t& key) {
     return;
   }
   if (key != u'\r') return;
-  std::string name = roles_.nameEdit->text().toLatin1().toStdString();
-  if (name.size() < kNameLength) name.append(kNameLength - name.size(), ' ');
+  // What a paste put in passes the same filter as typing, so the line stays one line.
+  std::string name;
+  for (QChar c : roles_.nameEdit->text()) {
+    char16_t k = c.unicode();
+    if (k >= u'a' && k <= u'z') k = char16_t(k - u'a' + u'A');
+    if (NameKeyPasses(k) && k >= u' ' && static_cast<int>(name.size()) < kNameLength)
+      name += char(k);
+  }
+  name.append(kNameLength - name.size(), ' ');
   program_.Current.CurrentName = name;
   roles_.nameEdit->setText(QString::fromLatin1(name));
   SendName();

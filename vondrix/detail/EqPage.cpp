@@ -17,7 +17,7 @@ void TForm7::ResetEqCurve() {
 }
 
 void TForm7::OpenEqFile(int n) {
-  std::string path = ExeFolder;
+  std::string path = program_.ProgramFolder;
   if (n >= 0 && n <= 8) {
     path += eqshared::EqPresetFileName(n);
   } else if (n == 9) {

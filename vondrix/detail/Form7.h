@@ -130,8 +130,6 @@ class TForm7 : public DetailWindow {
   eqshared::EqGrid Eq;
   eqshared::GridCurve EqCurve = eqshared::GridCurve(eqshared::kGridCapacity, 0.0);
   int16_t EqPointCount = 0;
-  // Where the curve files lie: the program's own folder (tests point it elsewhere).
-  std::string ExeFolder;
 
   // Opens the window for the main screen's hovered receiver; "COM PORT Offline" and no
   // window when a query stays unanswered.

@@ -2,7 +2,6 @@
 #include <QFontMetrics>
 #include <tuple>
 
-#include "platform/Paths.h"
 #include "vondrix/detail/Form7.h"
 #include "vondrix/detail/LayoutKit.h"
 #include "vondrix/detail/Pictures.h"
@@ -52,9 +51,7 @@ forms::StaticText* Face(QWidget* parent, const char* name, QRect r, forms::TColo
 }  // namespace
 
 TForm7::TForm7(Program& program)
-    : DetailWindow(program, kForm7Traits),
-      MarkerIndex7(spectrum_.MarkerIndex),
-      ExeFolder(platform::exeFolder()) {
+    : DetailWindow(program, kForm7Traits), MarkerIndex7(spectrum_.MarkerIndex) {
   setCaption("Zarnel Detail Functions");
   setBorderStyle(forms::bsSingle);
   setBorderIcons(forms::biSystemMenu);

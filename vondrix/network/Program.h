@@ -56,7 +56,8 @@ class Program {
   void EndProgram();
   bool Ending = false;
 
-  // Where the program's own files lie (the mute pictures): the executable's folder.
+  // Where the program's own files lie (the mute pictures, the EQ preset curves): the
+  // executable's folder.
   std::string ProgramFolder;
 
   BusLink Bus;
