@@ -8,6 +8,7 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "calyxon/device/PresetSlotDownload.h"
 #include "calyxon/device/ReceiverDownload.h"
 #include "calyxon/eq/CoefficientTable.h"
 #include "platform/Clock.h"
@@ -319,6 +320,77 @@ TEST_F(Download, SaturatedCoefficientsAreNamedBeforeTheSearch) {
   EXPECT_EQ(Texts(),
             (std::vector<std::string>{"Coefficients Out Of Range In Band 31 Saturated !!\n",
                                       "Not Com Searched !!\n"}));
+}
+
+// Slot s of the preset page: the test design, shifted a little per slot.
+void SlotBands(int s, calyxon::EqDesign& d) {
+  FillDesign(d);
+  for (int j = 1; j < calyxon::kBandCount; ++j) {
+    d.BandFc[j] += 3.0 * s;
+    d.BandGain[j] += 0.5 * s;
+  }
+}
+
+struct BandTables {
+  std::array<double, calyxon::kBandCount> fc, bw, gain;
+  explicit BandTables(const calyxon::EqDesign& d) : fc(d.BandFc), bw(d.BandBw), gain(d.BandGain) {}
+  bool operator==(const BandTables&) const = default;
+};
+
+class TenSlots : public Download {
+ protected:
+  TenSlots() {
+    WritePorts("COM1=/dev/ttyS91\n");
+    ports_.attach("COM1", bus_);
+    bus_.add(sim::Receiver::make(Model::Z3K, 7));
+    design_.BandGain[5] = 7.25;  // the operator's own design
+    projects_.fill("/home/op/vocal.prj");
+  }
+  std::array<std::string, calyxon::kPresetSlotCount> projects_;
+};
+
+TEST_F(TenSlots, EachSlotGoesOutAsItsOwnDownloadAndTheOperatorsDesignStays) {
+  const BandTables operators(design_);
+  int nestedCopies = 0;
+  onMessages_ = [&] {
+    // Download clicked again meanwhile: nothing happens.
+    calyxon::DownloadPresetSlots(download_, design_, 7, projects_,
+                                 [&](int, calyxon::EqDesign&) { ++nestedCopies; });
+  };
+  calyxon::DownloadPresetSlots(download_, design_, 7, projects_, SlotBands);
+
+  for (int s = 0; s < calyxon::kPresetSlotCount; ++s) {
+    calyxon::EqDesign slot;
+    SlotBands(s, slot);
+    EXPECT_EQ(bus_.at(7)->eqSlots.at(s), ExpectedTable(slot)) << s;
+  }
+  EXPECT_EQ(bus_.lines().size(), 10u * 162u);
+  const auto texts = Texts();
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), "Search COM1.\n"), 10);
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), "End of EQ Download.\n"), 10);
+  EXPECT_EQ(nestedCopies, 0);
+  EXPECT_TRUE(BandTables(design_) == operators);
+}
+
+TEST_F(TenSlots, AProjectMissingInAnySlotStopsBeforeAnything) {
+  projects_[4].clear();
+  int copies = 0;
+  calyxon::DownloadPresetSlots(download_, design_, 7, projects_,
+                               [&](int, calyxon::EqDesign&) { ++copies; });
+  EXPECT_EQ(Texts(), std::vector<std::string>{"Projects not propriately opened\n"});
+  EXPECT_EQ(copies, 0);
+  EXPECT_TRUE(ports_.openAttempts().empty());
+}
+
+TEST_F(TenSlots, TheDesignComesBackAlsoWhenADownloadEndsInAnError) {
+  const BandTables operators(design_);
+  onMessages_ = [&] {
+    if (bus_.lines().size() == 200) throw std::runtime_error("handler failed");
+  };
+  EXPECT_THROW(calyxon::DownloadPresetSlots(download_, design_, 7, projects_, SlotBands),
+               std::runtime_error);
+  EXPECT_TRUE(BandTables(design_) == operators);
+  EXPECT_FALSE(ports_.isOpen("COM1"));
 }
 
 }  // namespace
