@@ -13,8 +13,10 @@
 #include "calyxon/eq/CoefficientTable.h"
 #include "platform/Clock.h"
 #include "platform/PortDirectory.h"
+#include "platform/PosixSerialPort.h"
 #include "sim/Bus.h"
 #include "sim/FakeSerialPort.h"
+#include "sim/PtyHarness.h"
 
 namespace {
 
@@ -391,6 +393,51 @@ TEST_F(TenSlots, TheDesignComesBackAlsoWhenADownloadEndsInAnError) {
                std::runtime_error);
   EXPECT_TRUE(BandTables(design_) == operators);
   EXPECT_FALSE(ports_.isOpen("COM1"));
+}
+
+// Real time for the reads, none for the pauses: the pseudo-terminal's bytes take their real
+// time, the download's 4 s of pauses are skipped.
+class PausesSkipped : public platform::Clock {
+ public:
+  uint32_t tickCount() override { return real_.tickCount() + skipped_; }
+  void sleep(uint32_t ms) override { skipped_ += ms; }
+
+ private:
+  platform::Clock& real_ = platform::clock();
+  uint32_t skipped_ = 0;
+};
+
+TEST(DownloadOverTermios, TheReceiverBehindAPseudoTerminalStoresTheSlot) {
+  sim::Bus bus;
+  bus.add(sim::Receiver::make(Model::Z3K, 7));
+  sim::PtyHarness harness(bus);
+  std::string error;
+  ASSERT_TRUE(harness.start(&error)) << error;
+  const std::string ini = platform::PortDirectory::configFile();
+  QDir().mkpath(QFileInfo(QString::fromStdString(ini)).path());
+  std::ofstream(ini) << "[Ports]\nCOM1=/dev/no-such-tty\nCOM2=" << harness.slavePath() << "\n";
+
+  PausesSkipped clock;
+  platform::ScopedClock scope(clock);
+  calyxon::EqDesign design;
+  FillDesign(design);
+  platform::PosixSerialBackend ports;
+  ReceiverDownload download(design, ports);
+  std::vector<std::string> texts;
+  download.ShowStatus = [&](const std::string& t) { texts.push_back(t); };
+  download.DownloadEqSlot(7, 9);
+
+  ASSERT_GE(texts.size(), 4u);
+  EXPECT_EQ(std::vector<std::string>(texts.begin(), texts.begin() + 4),
+            (std::vector<std::string>{"Search COM1.\n", "CreateFile failed with error 2.\n",
+                                      "Search COM2.\n",
+                                      "Serial port COM2 successfully reconfigured.\n"}));
+  EXPECT_EQ(texts.back(), "End of EQ Download.\n");
+  EXPECT_EQ(texts.size(), 4u + 160u + 1u);  // no Data Error, no time-out
+  harness.withBus([&](sim::Bus& b) {
+    EXPECT_EQ(b.lines().size(), 162u);
+    EXPECT_EQ(b.at(7)->eqSlots.at(9), ExpectedTable(design));
+  });
 }
 
 }  // namespace
