@@ -14,7 +14,7 @@ namespace {
 constexpr std::uint32_t kByteTimeoutMs = 20;
 constexpr std::uint32_t kPauseBeforeFramesMs = 3000;
 constexpr std::uint32_t kPauseBeforeEndMs = 1000;
-constexpr std::uint64_t kWaitSeconds = 3;  // a wait ends once the seconds moved on by more
+constexpr std::uint64_t kWaitSeconds = 3;
 const char* const kClientTooLong = "Serial port Wait Too Long Before Client Reponse !!\n";
 
 std::string Format(const char* format, ...) {
@@ -26,8 +26,8 @@ std::string Format(const char* format, ...) {
   return text;
 }
 
-// Whole seconds a seconds counter has moved on since the tick start: 3 after anything from
-// just over 2 s up to 4 s, depending on where in its second the wait began.
+// Whole seconds a seconds counter has moved on since the tick start. A wait ends once this
+// exceeds 3: after 3 to 4 s, depending on where in its second the wait began.
 std::uint64_t SecondsMovedSince(std::uint32_t start) {
   const std::uint32_t elapsed = platform::clock().tickCount() - start;
   return (start % 1000 + std::uint64_t(elapsed)) / 1000;
