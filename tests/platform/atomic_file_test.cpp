@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "common/FileSizeLimit.h"
 #include "platform/AtomicFile.h"
 
 namespace platform {
@@ -70,27 +71,6 @@ TEST_F(AtomicFileTest, WritesTheExactBytesAndKeepsTheReplacedFilesPermissions) {
   EXPECT_EQ(Read(old), "via link");
   EXPECT_EQ(Names(), (std::vector<std::string>{"fresh.prj", "link.prj", "old.prj"}));
 }
-
-// The process may write files of at most limit bytes while it lives: a full disk as the
-// save meets it (the write fails part way).
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t limit) {
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    rlimit lower = previous_;
-    lower.rlim_cur = limit;
-    setrlimit(RLIMIT_FSIZE, &lower);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &previous_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-
- private:
-  rlimit previous_{};
-  void (*previousHandler_)(int);
-};
 
 TEST_F(AtomicFileTest, AFailedSaveKeepsThePreviousFileAndSaysWhy) {
   const fs::path old = folder / "design.log";
