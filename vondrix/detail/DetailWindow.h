@@ -57,8 +57,6 @@ class DetailWindow : public forms::Form {
   // address control shows address as it is and the window works on slot.
   void AddressReceiver(int slot, const std::string& address);
 
-  forms::BitBtn* muteButton() const { return roles_.mute; }
-
   // One status query of the window's receiver; true when a reply was accepted (the
   // status bytes are then in the program's DetailState). A line that did not go out, a
   // reply of another length or address, and fields that are not numbers count as no
@@ -114,21 +112,31 @@ class DetailWindow : public forms::Form {
   static void PaintFrame(forms::PaintBox* box, forms::TColor brush);
 
   // Steps of the openers. Each query step retries up to three times and, when none was
-  // answered, shows "COM PORT Offline" and returns false: the opener stops there.
+  // answered, shows "COM PORT Offline" and returns false: the opener stops there. Reply
+  // fields that must be numbers and are not stop the opener with the conversion error.
   bool Retry(const std::function<void()>& query);
-  void BeginOpening(const std::string& address);  // the window's slot and address
-  bool QueryFirmwareAndState();                   // QueryState
+  // The window works on the hovered slot; its address control shows address.
+  void BeginOpening(const std::string& address);
+  bool QueryFirmwareAndState();   // QueryState
   bool QueryStepsNameAndModel();  // band steps, the name (into the name edit), identify
-  void ShowOnFirstPage();         // page 0 active and highlighted, the window shown
-  void ShowFirmware();
+  // Group and channel: the wide query from the new-format firmware on, else the short one;
+  // the group and channel controls show them in decimal.
   bool QueryGroupChannelStep();
+  // The frequency into the frequency field as MHz text, and CurrentFrequency := that text.
   bool QueryFrequencyStep();
+  // Band start and stop into the band texts and under the spectrum picture.
   bool QueryBandStep();
+  // The group table; from the shifted-display firmware on the group and channel controls
+  // then show the shifted numbers.
   bool QueryGroupTableStep();
   bool QuerySquelchStep();
+  void ShowOnFirstPage();  // page 0 active and highlighted, the window shown
+  void ShowFirmware();
   void ShowGroupChannel(int group, int channel);
   void ShowNoGroupChannel();
+  // The receiver is tuned by frequency (no group and channel), by its status character.
   bool TunedByFrequency() const;
+  // The first three characters of FirmwareVersion, single precision.
   float FirmwareNumber() const;
 
   // Offline: the address control's text followed by "  Offline".

@@ -57,7 +57,6 @@ TForm3::TForm3(Program& program)
   Timer2->setInterval(kForm3Traits.pollIntervalMs);
 
   roles_.address = Edit1;
-  roles_.name = Edit2;
   roles_.nameEdit = Edit2;
   roles_.firmware = Edit9;
   roles_.group = Edit3;
@@ -73,7 +72,6 @@ TForm3::TForm3(Program& program)
   roles_.dbm = StaticText33;
   roles_.scanElapsed = Label10;
   roles_.monitorElapsed = Label6;
-  roles_.mute = BitBtn14;
   roles_.run = BitBtn18;
   roles_.steps = {RadioButton3, RadioButton4, RadioButton5, RadioButton6};
   roles_.sweeps = {RadioButton7, RadioButton8, RadioButton9};

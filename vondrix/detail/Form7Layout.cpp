@@ -83,7 +83,6 @@ TForm7::TForm7(Program& program)
   Timer2->setInterval(500);
 
   roles_.address = StaticText28;
-  roles_.name = Edit1;
   roles_.nameEdit = Edit1;
   roles_.firmware = StaticText43;
   roles_.group = StaticText31;
@@ -99,7 +98,6 @@ TForm7::TForm7(Program& program)
   roles_.dbm = StaticText62;
   roles_.scanElapsed = StaticText64;
   roles_.monitorElapsed = StaticText75;
-  roles_.mute = BitBtn3;
   roles_.run = BitBtn4;
   roles_.steps = {RadioButton3, RadioButton4, RadioButton5, RadioButton6};
   roles_.sweeps = {RadioButton7, RadioButton8, RadioButton9};

@@ -57,12 +57,11 @@ struct MonitorReadout {
 };
 
 struct TwinRoles {
-  TextRole address, name, firmware, group, channel, tv, frequency;
+  TextRole address, firmware, group, channel, tv, frequency;
   TextRole bandStart, bandStop;          // the receiver block's band texts
   TextRole spectrumStart, spectrumStop;  // the texts under the spectrum picture
   TextRole markerLabel, microvolts, dbm, scanElapsed, monitorElapsed;
   forms::Edit* nameEdit = nullptr;
-  forms::BitBtn* mute = nullptr;
   forms::BitBtn* run = nullptr;                 // the spectrum's Run/Stop button
   std::array<forms::RadioButton*, 4> steps{};   // 25, 50, 100, 125 kHz
   std::array<forms::RadioButton*, 3> sweeps{};  // Single, Continuous, Halt
