@@ -1,0 +1,135 @@
+// Saving through a temporary file: the bytes, the permissions, and the previous file kept
+// whenever a save fails.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/AtomicFile.h"
+
+namespace platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+class AtomicFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder =
+        fs::path(::testing::TempDir()) /
+        ("atomic_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+  }
+  static std::string Read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+  static void Write(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+  }
+  // Names in the folder: a failed or finished save leaves no temporary file behind.
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+      names.push_back(entry.path().filename());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  fs::path folder;
+};
+
+TEST_F(AtomicFileTest, WritesTheExactBytesAndKeepsTheReplacedFilesPermissions) {
+  const std::string bytes = std::string("line 1\r\nline\0 2\r\n", 17) + std::string(70000, 'x');
+  const fs::path fresh = folder / "fresh.prj";
+  ASSERT_TRUE(SaveFileAtomically(fresh, bytes).ok());
+  EXPECT_EQ(Read(fresh), bytes);
+  const mode_t mask = umask(0);
+  umask(mask);
+  EXPECT_EQ(fs::status(fresh).permissions(), fs::perms(0666 & ~mask));
+
+  const fs::path old = folder / "old.prj";
+  Write(old, "previous contents that are longer than the new ones");
+  chmod(old.c_str(), 0640);
+  ASSERT_TRUE(SaveFileAtomically(old, "new").ok());
+  EXPECT_EQ(Read(old), "new");
+  EXPECT_EQ(fs::status(old).permissions(), fs::perms(0640));
+
+  // Through a link, the file it points to is replaced and the link stays.
+  fs::create_symlink(old, folder / "link.prj");
+  ASSERT_TRUE(SaveFileAtomically(folder / "link.prj", "via link").ok());
+  EXPECT_TRUE(fs::is_symlink(folder / "link.prj"));
+  EXPECT_EQ(Read(old), "via link");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"fresh.prj", "link.prj", "old.prj"}));
+}
+
+// The process may write files of at most limit bytes while it lives: a full disk as the
+// save meets it (the write fails part way).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t limit) {
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &previous_);
+    rlimit lower = previous_;
+    lower.rlim_cur = limit;
+    setrlimit(RLIMIT_FSIZE, &lower);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &previous_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+
+ private:
+  rlimit previous_{};
+  void (*previousHandler_)(int);
+};
+
+TEST_F(AtomicFileTest, AFailedSaveKeepsThePreviousFileAndSaysWhy) {
+  const fs::path old = folder / "design.log";
+  Write(old, "the previous export");
+  {
+    const FileSizeLimit full(4096);
+    const SaveResult result = SaveFileAtomically(old, std::string(35200, 'D'));
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(result.error, "File too large");
+  }
+  EXPECT_EQ(Read(old), "the previous export");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"design.log"}));
+
+  fs::create_directory(folder / "taken.log");
+  const struct {
+    fs::path path;
+    const char* error;
+  } failures[] = {
+      {folder / "missing" / "design.log", "No such file or directory"},
+      {folder / "taken.log", "Is a directory"},
+      {"", "No such file or directory"},
+  };
+  for (const auto& f : failures) {
+    EXPECT_EQ(SaveFileAtomically(f.path, "x").error, f.error) << f.path;
+  }
+  EXPECT_TRUE(fs::is_directory(folder / "taken.log"));
+  EXPECT_EQ(Names(), (std::vector<std::string>{"design.log", "taken.log"}));
+}
+
+TEST_F(AtomicFileTest, AReadOnlyFolderKeepsItsFile) {
+  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the super-user";
+  const fs::path old = folder / "design.prj";
+  Write(old, "kept");
+  chmod(folder.c_str(), 0500);
+  const SaveResult result = SaveFileAtomically(old, "lost?");
+  chmod(folder.c_str(), 0700);
+  EXPECT_EQ(result.error, "Permission denied");
+  EXPECT_EQ(Read(old), "kept");
+}
+
+}  // namespace
+}  // namespace platform
