@@ -68,12 +68,13 @@ int remaining(uint32_t start, uint32_t timeout) {
 }  // namespace
 
 std::string describeOpenError(const std::string& path, int err) {
+  const std::string ports = "the [Ports] section of " + PortDirectory::configFile();
   switch (err) {
     case ENOENT:
     case ENODEV:
     case ENXIO:
-      return path + " is not there: plug in the adapter or check the [Ports] section of " +
-             PortDirectory::configFile() + ".";
+      return "The device is not there. Plug in the adapter, or correct the port's line in " +
+             ports + ".";
     case EACCES:
     case EPERM: {
       std::string group = "dialout";
@@ -81,14 +82,19 @@ std::string describeOpenError(const std::string& path, int err) {
       if (stat(path.c_str(), &st) == 0) {
         if (const struct group* g = getgrgid(st.st_gid)) group = g->gr_name;
       }
-      return "No permission to open " + path + ": join the group " + group + " (sudo usermod -aG " +
+      return "No permission to use the device. Join the group " + group + " (sudo usermod -aG " +
              group + " $USER), then log out and in.";
     }
     case EBUSY:
     case EWOULDBLOCK:
-      return path + " is in use by another program: close that program and try again.";
+      return "In use by another program. Close that program and try again.";
+    case ENOTTY:
+    case EISDIR:
+      return "Not a serial device (a regular file or another kind of device). Name the "
+             "adapter's device in " +
+             ports + ".";
     default:
-      return "Cannot open " + path + ": " + std::strerror(err) + ".";
+      return std::string("Cannot be opened: ") + std::strerror(err) + ".";
   }
 }
 
@@ -99,6 +105,12 @@ std::unique_ptr<PosixSerialPort> PosixSerialPort::openDevice(const std::string& 
   int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     if (error) *error = describeOpenError(path, errno);
+    return nullptr;
+  }
+  // A file or a device that is no terminal would swallow the commands without a word.
+  if (!isatty(fd)) {
+    ::close(fd);
+    if (error) *error = describeOpenError(path, ENOTTY);
     return nullptr;
   }
   if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -245,10 +257,18 @@ std::unique_ptr<SerialPort> PosixSerialBackend::open(const std::string& portName
                                                      std::string* error) {
   std::string path = directory_.devicePath(portName);
   if (path.empty()) {
-    if (error) *error = portName + " is not mapped to a device.";
+    if (error)
+      *error =
+          "Not mapped to a device. Plug in a serial adapter, or name its device in the "
+          "[Ports] section of " +
+          PortDirectory::configFile() + ".";
     return nullptr;
   }
   return PosixSerialPort::openDevice(path, error);
+}
+
+std::string PosixSerialBackend::devicePath(const std::string& portName) const {
+  return directory_.devicePath(portName);
 }
 
 }  // namespace platform

@@ -1,10 +1,10 @@
 // The real serial port over POSIX termios.
 //
-// open(): O_RDWR|O_NOCTTY|O_NONBLOCK (cleared after), CLOCAL so that no carrier is awaited,
-// and an exclusive flock so that a second program sees "busy" instead of garbled traffic.
-// A refused open says why in words a user can act on (for EACCES: the group that owns the
-// device). A device that hangs up (adapter unplugged, POLLHUP/EIO, 0-byte read) fails the
-// read or write.
+// open(): O_RDWR|O_NOCTTY|O_NONBLOCK, CLOCAL so that no carrier is awaited, and an
+// exclusive flock so that a second program sees "busy" instead of garbled traffic. A path
+// that is no terminal (a regular file, /dev/null) is refused. A refused open says why in
+// words a user can act on (for EACCES: the group that owns the device). A device that hangs
+// up (adapter unplugged, POLLHUP/EIO, 0-byte read) fails the read or write.
 #pragma once
 
 #include "platform/PortDirectory.h"
@@ -47,12 +47,14 @@ class PosixSerialBackend : public SerialBackend {
   explicit PosixSerialBackend(PortDirectory directory) : directory_(std::move(directory)) {}
   std::unique_ptr<SerialPort> open(const std::string& portName,
                                    std::string* error = nullptr) override;
+  std::string devicePath(const std::string& portName) const override;
 
  private:
   PortDirectory directory_;
 };
 
-// Why an open of path failed with err, in words a user can act on.
+// Why an open of path failed with err, in words a user can act on, without the path
+// ("In use by another program. Close that program and try again.").
 std::string describeOpenError(const std::string& path, int err);
 
 }  // namespace platform

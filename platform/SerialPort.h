@@ -56,10 +56,14 @@ class SerialPort {
 class SerialBackend {
  public:
   virtual ~SerialBackend() = default;
-  // Opens the port; nullptr when it does not exist or cannot be opened, with the reason
-  // in *error when error is given. Closing = destroying the port.
+  // Opens the port; nullptr when it does not exist or cannot be opened. Then *error (when
+  // given) holds the reason in one or two sentences a user can act on, without the port's
+  // name or device path ("In use by another program. Close that program and try again.").
+  // Closing = destroying the port.
   virtual std::unique_ptr<SerialPort> open(const std::string& portName,
                                            std::string* error = nullptr) = 0;
+  // The device behind the port name ("/dev/ttyUSB0"); empty when the name stands for none.
+  virtual std::string devicePath(const std::string& portName) const = 0;
 };
 
 }  // namespace platform

@@ -1,24 +1,50 @@
-// Main of every test program: a headless Qt application and settings and runtime folders
-// of its own, so that tests never touch the user's folders and parallel test programs
-// never see each other's windows or locks.
+// Main of every test program: a headless Qt application, and settings and runtime folders
+// of each test's own, so that tests never touch the user's folders, never see what an
+// earlier test saved, and parallel test programs never see each other's windows or locks.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <QApplication>
 #include <QTemporaryDir>
 #include <cstdlib>
+#include <memory>
+
+namespace {
+
+// Points XDG_CONFIG_HOME and XDG_RUNTIME_DIR at fresh folders under dir.
+bool useFoldersIn(const QTemporaryDir& dir) {
+  if (!dir.isValid()) return false;
+  const QByteArray config = (dir.path() + "/config").toLocal8Bit();
+  const QByteArray runtime = (dir.path() + "/runtime").toLocal8Bit();
+  if (mkdir(config.constData(), 0700) != 0 || mkdir(runtime.constData(), 0700) != 0) return false;
+  setenv("XDG_CONFIG_HOME", config.constData(), 1);
+  setenv("XDG_RUNTIME_DIR", runtime.constData(), 1);
+  return true;
+}
+
+// Gives every test new folders before it starts (its fixture included) and removes them
+// after it ends (its fixture destroyed).
+class PrivateFolders : public testing::EmptyTestEventListener {
+ public:
+  void OnTestStart(const testing::TestInfo&) override {
+    folders_ = std::make_unique<QTemporaryDir>();
+    if (!useFoldersIn(*folders_)) ADD_FAILURE() << "no temporary folders for the test";
+  }
+  void OnTestEnd(const testing::TestInfo&) override { folders_.reset(); }
+
+ private:
+  std::unique_ptr<QTemporaryDir> folders_;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // Folders for what runs outside a test (the application object, suite set-ups).
   QTemporaryDir scratch;
-  if (!scratch.isValid()) return 2;
-  const QByteArray config = (scratch.path() + "/config").toLocal8Bit();
-  const QByteArray runtime = (scratch.path() + "/runtime").toLocal8Bit();
-  mkdir(config.constData(), 0700);
-  mkdir(runtime.constData(), 0700);
-  setenv("XDG_CONFIG_HOME", config.constData(), 1);
-  setenv("XDG_RUNTIME_DIR", runtime.constData(), 1);
+  if (!useFoldersIn(scratch)) return 2;
   QApplication app(argc, argv);
   testing::InitGoogleMock(&argc, argv);
+  testing::UnitTest::GetInstance()->listeners().Append(new PrivateFolders);
   return RUN_ALL_TESTS();
 }

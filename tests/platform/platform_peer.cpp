@@ -3,11 +3,13 @@
 //   platform_peer window TITLE   publishes a window, prints "ready", prints every posted
 //                                triple as "msg w l", quits after the first one
 //   platform_peer find TITLE     prints the number of live windows with that title
+//   platform_peer open PATH      opens PATH as a serial port; prints "opened" or the reason
 #include <unistd.h>
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <cstdio>
 
+#include "platform/PosixSerialPort.h"
 #include "platform/SingleInstance.h"
 #include "platform/WindowDirectory.h"
 
@@ -36,6 +38,12 @@ int main(int argc, char** argv) {
     std::printf("ready\n");
     std::fflush(stdout);
     return app.exec();
+  }
+  if (verb == "open") {
+    std::string why;
+    const bool opened = platform::PosixSerialPort::openDevice(argv[2], &why) != nullptr;
+    std::printf("%s\n", opened ? "opened" : why.c_str());
+    return 0;
   }
   if (verb == "find") {
     std::printf("%zu\n", platform::findWindows(QString::fromUtf8(argv[2])).size());

@@ -74,14 +74,19 @@ std::vector<ReplyPiece> Bus::handleLine(const std::string& line, uint32_t nowMs)
   Receiver* r = at((body[1] - '0') * 10 + (body[2] - '0'));
   if (!r || r->busyAt(nowMs)) return {};
   auto reply = r->answer(body, carriers, nowMs);
+  if (shaper) return shaper(body, *r, std::move(reply), nowMs + latencyMs);
   if (!reply) return {};
-  return shape(*r, std::move(*reply), nowMs);
+  return shape(*r, body, std::move(*reply), nowMs);
 }
 
-std::vector<ReplyPiece> Bus::shape(Receiver& r, std::string reply, uint32_t nowMs) const {
+std::vector<ReplyPiece> Bus::shape(Receiver& r, std::string_view line, std::string reply,
+                                   uint32_t nowMs) const {
   const uint32_t due = nowMs + latencyMs;
   FaultSpec& f = r.fault;
-  if (f.kind == Fault::None || f.times == 0) return {{due, std::move(reply)}};
+  // The line's lead and command, without the address: "%A", "#A1".
+  const std::string command = std::string(1, line[0]) + std::string(line.substr(3));
+  if (f.kind == Fault::None || f.times == 0 || !command.starts_with(f.onlyFor))
+    return {{due, std::move(reply)}};
   if (f.times > 0) --f.times;
 
   switch (f.kind) {

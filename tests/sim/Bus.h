@@ -3,7 +3,8 @@
 // turns the answer into reply pieces that become due at given times.
 //
 // Timing: a reply is due latencyMs after the line that caused it; a receiver's fault
-// (Receiver.h, FaultSpec) can delay it, cut it, garble it, split it or drop it. The bus
+// (Receiver.h, FaultSpec) can delay it, cut it, garble it, split it or drop it, for every
+// command or for one only. The bus
 // has no clock of its own: callers pass the time in ms (the virtual clock for the fake
 // port, a monotonic clock for the pseudo-terminal), so one model serves both.
 //
@@ -16,6 +17,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,9 +61,18 @@ class Bus {
   std::vector<Carrier> carriers;  // what is on the air, shared by all receivers
   uint32_t latencyMs = 3;
 
+  // When set, shapes the replies instead of the receivers' faults (the fuzz tests): given
+  // a line (without its CR) to a receiver that is not busy, the receiver, its true reply
+  // (nothing when it ignores the line) and the time the reply is due, returns the pieces
+  // that go out.
+  using ReplyShaper = std::function<std::vector<ReplyPiece>(
+      std::string_view line, const Receiver& r, std::optional<std::string> reply, uint32_t dueMs)>;
+  ReplyShaper shaper;
+
  private:
   std::vector<ReplyPiece> handleLine(const std::string& line, uint32_t nowMs);
-  std::vector<ReplyPiece> shape(Receiver& r, std::string reply, uint32_t nowMs) const;
+  std::vector<ReplyPiece> shape(Receiver& r, std::string_view line, std::string reply,
+                                uint32_t nowMs) const;
 
   std::map<int, Receiver> receivers_;
   std::string pending_;

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "platform/Clock.h"
+#include "platform/PosixSerialPort.h"
 
 namespace sim {
 
@@ -123,6 +124,11 @@ void FakeSerialBackend::setIoFails(const std::string& portName, bool fails) {
   state(portName)->ioFails = fails;
 }
 
+std::string FakeSerialBackend::devicePath(const std::string& portName) const {
+  auto it = ports_.find(portName);
+  return it != ports_.end() && it->second->bus ? "sim:" + portName : std::string();
+}
+
 bool FakeSerialBackend::isOpen(const std::string& portName) const {
   auto it = ports_.find(portName);
   return it != ports_.end() && it->second->open;
@@ -141,7 +147,8 @@ std::unique_ptr<platform::SerialPort> FakeSerialBackend::open(const std::string&
     err = EBUSY;
   }
   if (err != 0) {
-    if (error) *error = portName + ": " + std::strerror(err);
+    if (error)
+      *error = err == ENOENT ? "Not mapped to a device." : platform::describeOpenError("", err);
     return nullptr;
   }
   return std::make_unique<FakeSerialPort>(*it->second->bus, it->second);

@@ -66,8 +66,9 @@ class FakeSerialPort : public platform::SerialPort {
   int error_ = 0;
 };
 
-// Port names mapped to buses. A name that was never attached does not exist (ENOENT);
-// a port that is open already is busy (EBUSY), as ports are not shared. Closing = the
+// Port names mapped to buses. A name that was never attached does not exist (not mapped);
+// a port that is open already is busy (EBUSY), as ports are not shared; the reasons read as
+// the real ports' do. Closing = the
 // program destroying its port; it can then be opened again.
 class FakeSerialBackend : public platform::SerialBackend {
  public:
@@ -83,6 +84,8 @@ class FakeSerialBackend : public platform::SerialBackend {
 
   std::unique_ptr<platform::SerialPort> open(const std::string& portName,
                                              std::string* error = nullptr) override;
+  // "sim:COM3" for an attached name, "" for any other.
+  std::string devicePath(const std::string& portName) const override;
 
  private:
   std::shared_ptr<FakePortState> state(const std::string& portName);

@@ -72,7 +72,10 @@ enum class Fault {
 
 struct FaultSpec {
   Fault kind = Fault::None;
-  int times = -1;        // replies still affected; -1 = every reply
+  int times = -1;  // replies still affected; -1 = every reply
+  // Only replies to lines whose lead and command start so: "%A" the identify query, "#A1"
+  // the probe, "%N" the status query. Empty: every reply.
+  std::string onlyFor = "";
   int otherAddress = 0;  // WrongAddress; 0 = the next address (64 wraps to 01)
   int shortKeep = 6;
   int splitPieces = 3;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "sim/Bus.h"
+#include "sim/ReplyFuzzer.h"
 
 namespace {
 
@@ -71,6 +72,36 @@ TEST(BusFaults, ACountedFaultWearsOff) {
   EXPECT_TRUE(bus.feed("%07E\r", 0).empty());
   EXPECT_TRUE(bus.feed("%07E\r", 0).empty());
   EXPECT_EQ(bus.feed("%07E\r", 0).size(), 1u);
+}
+
+TEST(BusFaults, AFaultCanBeLimitedToOneCommand) {
+  Bus bus = busWithReceiverAt07();
+  bus.at(7)->fault = {.kind = Fault::Silent, .times = 1, .onlyFor = "%A"};
+  EXPECT_EQ(bus.feed("#07A1\r", 0).size(), 1u) << "the probe is another command";
+  EXPECT_EQ(bus.feed("%07E\r", 0).size(), 1u);
+  EXPECT_TRUE(bus.feed("%07A\r", 0).empty());
+  EXPECT_EQ(bus.feed("%07A\r", 0).size(), 1u) << "worn off after the one identify";
+  bus.at(7)->fault = {.kind = Fault::Short, .onlyFor = "%N", .shortKeep = 5};
+  EXPECT_EQ(bus.feed("%07N\r", 0).at(0).bytes, "$0796\r");
+  EXPECT_EQ(bus.feed("%07E\r", 0).at(0).bytes, "$077D2F\r");
+}
+
+TEST(ReplyFuzzer, TheSameSeedGivesTheSameRepliesAndSparedLinesStayTrue) {
+  auto run = [](uint32_t seed) {
+    Bus bus = busWithReceiverAt07();
+    sim::ReplyFuzzer fuzzer(seed, 1.0);
+    fuzzer.spared = {"%E"};
+    fuzzer.attach(bus);
+    std::vector<std::string> got;
+    for (int i = 0; i < 40; ++i) {
+      for (const ReplyPiece& p : bus.feed(i % 4 ? "%07N\r" : "%07E\r", 1000u * i))
+        got.push_back(std::to_string(p.dueMs - 1000u * i) + ":" + p.bytes);
+      if (i % 4 == 0) EXPECT_EQ(got.back(), "3:$077D2F\r");
+    }
+    return got;
+  };
+  EXPECT_EQ(run(7), run(7));
+  EXPECT_NE(run(7), run(8));
 }
 
 TEST(BusLog, KeepsEveryLineInOrderWithItsTime) {

@@ -123,11 +123,14 @@ TEST(FakeBackend, OpensMappedPortsOnceAtATime) {
   std::string error;
 
   EXPECT_EQ(backend.open("COM4", &error), nullptr);
-  EXPECT_NE(error.find("COM4"), std::string::npos);
+  EXPECT_EQ(error, "Not mapped to a device.");
+  EXPECT_EQ(backend.devicePath("COM4"), "");
+  EXPECT_EQ(backend.devicePath("COM3"), "sim:COM3");
   auto port = backend.open("COM3", &error);
   ASSERT_NE(port, nullptr);
   EXPECT_TRUE(backend.isOpen("COM3"));
-  EXPECT_EQ(backend.open("COM3"), nullptr) << "not shared";
+  EXPECT_EQ(backend.open("COM3", &error), nullptr) << "not shared";
+  EXPECT_EQ(error, "In use by another program. Close that program and try again.");
   port.reset();
   EXPECT_FALSE(backend.isOpen("COM3"));
   port = backend.open("COM3");

@@ -1,7 +1,12 @@
 // The send and read primitives and the port search, on the simulator's fake ports.
 #include <gtest/gtest.h>
+#include <pty.h>
+#include <unistd.h>
+#include <QTemporaryDir>
+#include <fstream>
 
 #include "platform/Clock.h"
+#include "platform/PosixSerialPort.h"
 #include "sim/Bus.h"
 #include "sim/FakeSerialPort.h"
 #include "vondrix/buslink/BusLink.h"
@@ -114,6 +119,8 @@ struct Hooks : vondrix::PortSearchHooks {
     return withReceivers.count(link->SelectedPortName) ? 1 : 0;
   }
   void StartPolling() override { calls.push_back("poll"); }
+  bool SearchCancelled() override { return cancelAfter == link->SelectedPortName; }
+  std::string cancelAfter;  // the operator ends the search during this port's sweep
 };
 
 class PortSearch : public ::testing::Test {
@@ -154,6 +161,17 @@ TEST_F(PortSearch, SilentAndRefusingPortsAreSkippedDownToOneWithReceivers) {
   EXPECT_FALSE(backend_.isOpen("COM9"));
 }
 
+TEST_F(PortSearch, ACancelledSweepEndsTheSearchWithTheFallbackSelection) {
+  for (const char* n : {"COM1", "COM2", "COM3"}) backend_.attach(n, bus_);
+  hooks_.withReceivers = {"COM1"};
+  hooks_.cancelAfter = "COM3";
+  link_.OpenBus(hooks_);
+  const std::vector<std::string> tail = {"try COM3", "detect COM3", "uncheck 3", "check 3"};
+  EXPECT_EQ(std::vector<std::string>(hooks_.calls.end() - 4, hooks_.calls.end()), tail);
+  EXPECT_EQ(backend_.openAttempts().back(), "COM3");
+  EXPECT_FALSE(link_.ComPortHandle);
+}
+
 TEST_F(PortSearch, WithoutReceiversTheFirstPortTriedIsSelectedButStaysClosed) {
   for (const char* n : {"COM1", "COM3"}) backend_.attach(n, bus_);
   link_.OpenBus(hooks_);
@@ -172,9 +190,56 @@ TEST_F(PortSearch, ALastPortThatCannotBeSetUpStillLeavesTheFallbackSelection) {
   EXPECT_EQ(link_.SelectedPortName, "COM3");
 }
 
-TEST_F(PortSearch, NoPortAtAllSaysSo) {
+TEST_F(PortSearch, NoPortAtAllSaysSoOnTheScreenAndOnStandardError) {
+  testing::internal::CaptureStderr();
   link_.OpenBus(hooks_);
-  EXPECT_EQ(hooks_.calls, std::vector<std::string>{"message Can't Open COM Port"});
+  const std::string text = "Can't Open COM Port\nCOM1 to COM20: Not mapped to a device.";
+  EXPECT_EQ(hooks_.calls, std::vector<std::string>{"message " + text});
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), text + "\n");
+}
+
+// The real serial layer's reasons, one line per port tried, on devices the test makes.
+TEST(PortSearchOnRealDevices, EveryPortThatWouldNotOpenGetsALineWithItsReason) {
+  int master = -1, slave = -1;
+  char pty[256];
+  ASSERT_EQ(openpty(&master, &slave, pty, nullptr, nullptr), 0);
+  close(slave);
+  std::string why;
+  auto holder = platform::PosixSerialPort::openDevice(pty, &why);  // another program has it
+  ASSERT_TRUE(holder) << why;
+  QTemporaryDir dir;
+  const std::string file = dir.filePath("log.txt").toStdString();
+  std::ofstream(file) << "not a port\n";
+  const std::string missing = dir.filePath("ttyUSB9").toStdString();
+  platform::PosixSerialBackend backend(
+      platform::PortDirectory({{1, pty}, {2, file}, {3, missing}}));
+  platform::VirtualClock clock;
+  platform::ScopedClock scope(clock);
+  BusLink link(backend);
+  Hooks hooks;
+  hooks.link = &link;
+  testing::internal::CaptureStderr();
+  link.OpenBus(hooks);
+  const std::string ports = "the [Ports] section of " + platform::PortDirectory::configFile();
+  std::string text = "Can't Open COM Port";
+  for (const std::string& line : {
+           "COM1 (" + std::string(pty) +
+               "): In use by another program. Close that program and "
+               "try again.",
+           "COM2 (" + file +
+               "): Not a serial device (a regular file or another kind of "
+               "device). Name the adapter's device in " +
+               ports + ".",
+           "COM3 (" + missing +
+               "): The device is not there. Plug in the adapter, or correct "
+               "the port's line in " +
+               ports + ".",
+       })
+    text += "\n" + line;
+  EXPECT_EQ(hooks.calls, std::vector<std::string>{"message " + text});
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), text + "\n");
+  holder.reset();
+  close(master);
 }
 
 TEST_F(PortSearch, ReopenUsesTheShortTimeoutsAndKeepsARefusedPortOpen) {

@@ -1,8 +1,8 @@
 // Detection, the poll and the offline handling of the main screen.
 #include <QApplication>
 
-#include "runtime/Convert.h"
 #include "program_fixture.h"
+#include "runtime/Convert.h"
 
 namespace {
 
@@ -92,6 +92,60 @@ TEST_F(ProgramTest, PollVisitsThreeSlotsPerTickAndWrapsWithoutPolling) {
   EXPECT_EQ(linesOf('%', 'A'), (std::vector<std::string>{"%03A\r", "%05A\r"}));
 }
 
+// What a slot's panel shows, to tell whether a poll visit wrote into it.
+std::vector<QString> panelLook(const TForm1& m, int slot) {
+  std::vector<QString> look = {m.PanelLabels[slot][1]->caption(),
+                               QString::number(m.PanelLabels[slot][1]->visible())};
+  for (forms::ProgressBar* b : m.PanelBars[slot]) look.push_back(QString::number(b->position()));
+  for (forms::Shape* led : m.PanelLeds[slot]) {
+    look.push_back(QString::number(led->visible()));
+    look.push_back(QString::number(led->brushColor()));
+  }
+  return look;
+}
+
+TEST_F(ProgramTest, AStatusReplyStaysOutOfThePanelWhenTheVisitsIdentifyGotNoReply) {
+  struct Row {
+    const char* label;
+    Model first, second;  // at addresses 03 and 17; 17's identify goes unanswered
+    sim::FaultSpec identifyFault;
+  } rows[] = {
+      {"second model after the first, identify silent",
+       Model::Q5V,
+       Model::Z3K,
+       {.kind = Fault::Silent, .onlyFor = "%A"}},
+      {"first model after the second, identify late",
+       Model::Z3K,
+       Model::Q5V,
+       {.kind = Fault::Late, .onlyFor = "%A"}},
+  };
+  for (const Row& r : rows) {
+    sim::Bus receivers;
+    receivers.add(sim::Receiver::make(r.first, 3));
+    receivers.add(sim::Receiver::make(r.second, 17));
+    sim::FakeSerialBackend ports;
+    ports.attach("COM1", receivers);
+    vondrix::Program p(ports);
+    p.CreateForms();
+    p.Form2->Timer1Timer();
+    TForm1& m = *p.Form1;
+    ASSERT_EQ(p.Slots.ReceiverCount, 2) << r.label;
+    const std::vector<QString> before = panelLook(m, 2);
+    receivers.at(17)->af = 1, receivers.at(17)->battery = 2;  // news the reply brings
+    receivers.at(17)->fault = r.identifyFault;
+    receivers.clearLog();
+    m.Timer1Timer();
+    EXPECT_EQ(receivers.lines(), (std::vector<std::string>{"%03A\r", "%03N\r", "%17A\r", "%17N\r"}))
+        << r.label;
+    EXPECT_EQ(panelLook(m, 2), before) << r.label;
+    EXPECT_EQ(p.Slots.ReceiverOffline[2], 0) << r.label;
+    receivers.at(17)->fault = {};
+    m.Timer1Timer();  // wraps
+    m.Timer1Timer();
+    EXPECT_NE(panelLook(m, 2), before) << r.label << ": an answered visit shows the reply";
+  }
+}
+
 TEST_F(ProgramTest, ASilentReceiverGoesOfflineBlinksAndComesBackOnADoubleClick) {
   add(Model::Q5V, 3);
   add(Model::Q5V, 5);
@@ -138,6 +192,14 @@ TEST_F(ProgramTest, ADoubleClickOnAnOnlineReceiverSendsNothing) {
   bus.clearLog();
   m.NameLabelDblClick();
   EXPECT_TRUE(bus.lines().empty());
+}
+
+TEST_F(ProgramTest, ReplyBytesAreShownOneCharacterEach) {
+  add(Model::Q5V, 17).name = "K\xE9YS\xC3\xA9";
+  TForm1& m = start();
+  EXPECT_EQ(program.Slots.ReceiverName[1], "K\xE9YS\xC3\xA9");
+  const QString shown = QString("17 K") + QChar(0xE9) + "YS" + QChar(0xC3) + QChar(0xA9);
+  EXPECT_EQ(m.PanelLabels[1][0]->caption(), shown);
 }
 
 TEST_F(ProgramTest, TheWideGroupChannelReplyIsStoredRight) {
@@ -193,7 +255,8 @@ TEST_F(ProgramTest, WithoutAnyPortTheProgramSaysSoAndStaysEmpty) {
   vondrix::Program bare(none);
   bare.CreateForms();
   bare.Form2->Timer1Timer();
-  EXPECT_EQ(dialogs.texts(forms::DialogKind::Message), std::vector<QString>{"Can't Open COM Port"});
+  EXPECT_EQ(dialogs.texts(forms::DialogKind::Message),
+            std::vector<QString>{"Can't Open COM Port\nCOM1 to COM20: Not mapped to a device."});
   EXPECT_FALSE(bare.Form1->PanelTable[1]);
   EXPECT_FALSE(bare.Form1->Timer1->enabled());
   bare.Form1->AutoDetectReceivers1Click();  // the reset leaves missing panels alone

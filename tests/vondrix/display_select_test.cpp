@@ -1,6 +1,6 @@
 // The display-select popup and its rewrites of the name lines.
-#include "runtime/Convert.h"
 #include "program_fixture.h"
+#include "runtime/Convert.h"
 
 namespace {
 

@@ -63,6 +63,9 @@ TEST(Protocol, GroupChannelReplyLayouts) {
       {"$053@\r", true, "3", "10"},   // short: "@" is channel 16
       {"$05020A\r", true, "2", "A"},  // wide: 2 + 2 hex digits
       {"$050F10\r", true, "F", "10"},
+      {"$\xC3\xA9"
+       "0102\r",
+       true, "1", "2"},          // fields by byte, whatever the address bytes
       {"$05\r", false, "", ""},  // cut reply: nothing usable
       {"", false, "", ""},
   };

@@ -41,6 +41,59 @@ TEST_F(ProgramTest, CancelKeepsPollingAndOkStopsItBeforeTheBroadcast) {
   EXPECT_FALSE(program.Form2->isVisible());  // the splash closes: the program ends
 }
 
+TEST_F(ProgramTest, AQuitDuringDetectionEndsThePortSearchThenAsks) {
+  struct Row {
+    const char* label;
+    void (*quit)(TForm1&);
+    const char* answer;
+  } rows[] = {
+      {"close box, OK", [](TForm1& m) { m.close(); }, "OK"},
+      {"File > Exit, OK", [](TForm1& m) { m.Exit1->click(); }, "OK"},
+      {"close box, Cancel", [](TForm1& m) { m.close(); }, "Cancel"},
+  };
+  for (const Row& r : rows) {
+    sim::Bus later, first;  // COM2 is swept first and has nobody; COM1 has a receiver
+    later.add(sim::Receiver::make(Model::Q5V, 3));
+    sim::FakeSerialBackend ports;
+    ports.attach("COM1", later);
+    ports.attach("COM2", first);
+    forms::ScriptedDialogs answers;
+    vondrix::Program p(ports);
+    p.CreateForms();
+    p.Form2->Timer1Timer();
+    TForm1& m = *p.Form1;
+    ASSERT_EQ(p.Slots.ReceiverCount, 1) << r.label;
+    first.clearLog();
+    later.clearLog();
+    bool quitAsked = false;
+    first.setLineObserver([&](const sim::LoggedLine& l) {
+      if (l.line != "#10A1\r" || std::exchange(quitAsked, true)) return;
+      // The operator quits while the sweep of COM2 runs.
+      QMetaObject::invokeMethod(
+          qApp, [&m, &r] { r.quit(m); }, Qt::QueuedConnection);
+    });
+    answers.answer(r.answer);
+    m.AutoDetectReceivers1Click();
+    EXPECT_EQ(first.lines().back(), "#10A1\r") << r.label << ": the sweep ends there";
+    EXPECT_TRUE(later.lines().empty()) << r.label << ": no further port is tried";
+    EXPECT_EQ(answers.texts(forms::DialogKind::MessageBox),
+              std::vector<QString>{"Really Want To Quit ?"})
+        << r.label;
+    EXPECT_FALSE(p.Net.Detecting) << r.label;
+    EXPECT_FALSE(p.Form4->isVisible()) << r.label;
+    if (std::string(r.answer) == "OK") {
+      EXPECT_TRUE(p.Ending) << r.label;
+      EXPECT_EQ(platform::Settings("Vondrix").read("TV"), "5") << r.label << ": region written";
+    } else {
+      EXPECT_FALSE(p.Ending) << r.label;
+      EXPECT_TRUE(m.isVisible()) << r.label;
+      m.AutoDetectReceivers1Click();  // the program goes on: a new search finds COM1's receiver
+      EXPECT_EQ(p.Slots.ReceiverCount, 1) << r.label;
+      EXPECT_TRUE(m.Timer1->enabled()) << r.label;
+    }
+  }
+}
+
 TEST_F(ProgramTest, TheRegionIsCheckedWrittenAtQuitAndReadAtTheNextStart) {
   add(Model::Q5V, 5);
   {

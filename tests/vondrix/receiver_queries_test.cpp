@@ -1,8 +1,8 @@
 // The main program's queries and status parsers against simulated receivers.
 #include <gtest/gtest.h>
 
-#include "runtime/Convert.h"
 #include "platform/Clock.h"
+#include "runtime/Convert.h"
 #include "sim/Bus.h"
 #include "sim/FakeSerialPort.h"
 #include "vondrix/buslink/Protocol.h"

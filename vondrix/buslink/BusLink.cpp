@@ -1,5 +1,7 @@
 #include "vondrix/buslink/BusLink.h"
 
+#include <iostream>
+
 #include "platform/Clock.h"
 
 namespace vondrix {
@@ -58,18 +60,28 @@ std::string BusLink::Transact(const std::string& line) {
 
 void BusLink::OpenBus(PortSearchHooks& hooks) {
   PortIndex = 0;
+  std::string failures;     // one line per port with a device that would not open
+  std::string noDeviceWhy;  // why a name without a device failed
   for (int n = 1; n <= 20; ++n) {
     const std::string name = "COM" + std::to_string(n);
-    if (auto probe = backend_.open(name)) {
+    std::string why;
+    if (auto probe = backend_.open(name, &why)) {
       PortIndex += 1;
       hooks.EnablePortMenuItem(name);
       PortNames[PortIndex] = name;
+    } else if (const std::string path = backend_.devicePath(name); !path.empty()) {
+      failures += "\n" + name + " (" + path + "): " + why;
+    } else if (noDeviceWhy.empty()) {
+      noDeviceWhy = why;
     }  // the probe handle closes here
     ComPortHandle.reset();
     if (PortIndex == 6) break;
   }
   if (PortIndex <= 0) {
-    hooks.ShowMessage("Can't Open COM Port");
+    if (failures.empty()) failures = "\nCOM1 to COM20: " + noDeviceWhy;
+    const std::string text = "Can't Open COM Port" + failures;
+    std::cerr << text << '\n';
+    hooks.ShowMessage(text);
     return;
   }
   OpenFirstWorkingPort(PortIndex, hooks);
@@ -103,6 +115,7 @@ void BusLink::OpenFirstWorkingPort(int count, PortSearchHooks& hooks) {
     }
     hooks.UncheckPortMenuItem();
     ComPortHandle.reset();
+    if (hooks.SearchCancelled()) break;
   }
   // No port with receivers: the selection falls back to the first port tried, closed. This
   // also covers a last port that could not be opened or set up, so the menu always shows

@@ -38,6 +38,9 @@ class PortSearchHooks {
   virtual int DetectWithBanner() = 0;
   // Starts the main screen's poll timer.
   virtual void StartPolling() = 0;
+  // True once the operator has ended the search during a sweep (by quitting): no further
+  // port is tried after the port at hand.
+  virtual bool SearchCancelled() = 0;
 };
 
 class BusLink {
@@ -64,9 +67,14 @@ class BusLink {
   // buffer then still holds the command).
   std::string Transact(const std::string& line);
 
-  // Port search over COM1..COM20 (at most six kept), then OpenFirstWorkingPort.
+  // Port search over COM1..COM20 (at most six kept), then OpenFirstWorkingPort. When no
+  // port opens, the message (also written to standard error) is "Can't Open COM Port" and
+  // one line per port that has a device: "COM3 (/dev/ttyUSB0): " + the reason; or, when no
+  // name has a device, "COM1 to COM20: " + the reason.
   void OpenBus(PortSearchHooks& hooks);
-  // Tries the found ports from the highest down and keeps the first with receivers.
+  // Tries the found ports from the highest down and keeps the first with receivers; stops
+  // early when the search is cancelled, with the fallback selection of a search that found
+  // nobody.
   void OpenFirstWorkingPort(int count, PortSearchHooks& hooks);
   void CloseBus();
   // Reopens SelectedPortName with the 20 ms time-outs, no detection; failures are silent.

@@ -70,7 +70,8 @@ int HexStrict(const std::string& field) {
 
 double FirmwareNumber(const std::string& firmwareVersion) {
   // The program itself puts the "." into the version text, so it is read with "." whatever
-  // the machine's decimal separator is.
+  // the machine's decimal separator is. The three bytes become three characters (Latin-1),
+  // so nothing shifts.
   const std::string field = Field(firmwareVersion, 1, 3);
   QString text = QString::fromLatin1(field.data(), qsizetype(field.size()));
   text.replace('.', runtime::decimalSeparator());

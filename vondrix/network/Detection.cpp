@@ -1,10 +1,13 @@
 // Detection of the receivers, the 70 ms poll, the offline blink and re-probe, and the two
 // commands that start over (Auto Detect Receivers, Reconnect).
+#include <utility>
+
 #include "platform/Clock.h"
 #include "vondrix/buslink/Protocol.h"
 #include "vondrix/network/MainScreen.h"
 #include "vondrix/network/Program.h"
 #include "vondrix/network/ProgressForm.h"
+#include "vondrix/network/ScopeExit.h"
 
 namespace vondrix {
 
@@ -31,14 +34,28 @@ void TForm1::DiscardPanels() {
 }
 
 void TForm1::DetectReceivers() {
-  SlotTables& t = program_.Slots;
   NetworkState& net = program_.Net;
-  BusLink& bus = program_.Bus;
-  TForm4* progress = program_.Form4;
   // Panels of a pass that found nobody are all of the first model; a later port's
   // receivers get panels of their own models instead.
   if (net.PanelsBuilt && panelsFromEmptyPass_) DiscardPanels();
   net.Detecting = true;
+  ScopeExit done([&net] { net.Detecting = false; });
+  try {
+    DetectionPass();
+  } catch (...) {
+    // A pass that an error cut short counts as one that found nobody, so that no slot
+    // whose panel was never built is polled, shown or clicked.
+    program_.Slots.ReceiverCount = 0;
+    throw;
+  }
+}
+
+void TForm1::DetectionPass() {
+  SlotTables& t = program_.Slots;
+  NetworkState& net = program_.Net;
+  BusLink& bus = program_.Bus;
+  TForm4* progress = program_.Form4;
+  bool glyphErrorShown = false;
   t.ReceiverCount = 0;
   for (int i = 1; i <= kMaxSlots; ++i) {
     platform::clock().sleep(10);
@@ -74,11 +91,10 @@ void TForm1::DetectReceivers() {
     Queries.PollStatus(j);
     if (program_.Ending) break;
     Queries.QueryName(j);
-    Queries.QueryState(j);
+    QueryStateInSweep(j, glyphErrorShown);
     Queries.QueryFrequency(j);
     Queries.QueryGroupChannel(j);
   }
-  net.Detecting = false;
   if (program_.Ending) return;
   if (!net.PanelsBuilt) {
     for (int slot = t.ReceiverCount + 1; slot <= kMaxSlots; ++slot) BuildPanelQ5V(slot);
@@ -86,6 +102,14 @@ void TForm1::DetectReceivers() {
   }
   net.PanelsBuilt = true;
   ShowScreen1();
+}
+
+void TForm1::QueryStateInSweep(int slot, bool& glyphErrorShown) {
+  try {
+    Queries.QueryState(slot);
+  } catch (const MuteGlyphMissing& e) {
+    if (!std::exchange(glyphErrorShown, true)) forms::showException(e);
+  }
 }
 
 void TForm1::VisitSlot() {
@@ -97,8 +121,10 @@ void TForm1::VisitSlot() {
     return;
   }
   const int slot = net.PollCursor;
+  // The cursor moves on however the visit ends, so that no slot can hold the poll.
+  ScopeExit next([&net] { net.PollCursor += 1; });
   if (slot <= kMaxSlots && t.ReceiverOffline[slot] != 1) {
-    Queries.IdentifyReceiver(slot);
+    const bool identified = Queries.IdentifyReceiver(slot);
     if (program_.Ending) return;
     std::string reply;
     for (int attempt = 0; attempt < 3 && reply.empty(); ++attempt) {
@@ -108,7 +134,9 @@ void TForm1::VisitSlot() {
       reply = bus.CommandBuffer;
     }
     if (!reply.empty()) {
-      Queries.ParseStatus(slot, reply);
+      // Without this visit's identify the model and calibration at hand are another
+      // receiver's: its parser would write wrong bars, texts and lamps into this panel.
+      if (identified) Queries.ParseStatus(slot, reply);
     } else {
       t.ReceiverOffline[slot] = 1;
       if (PanelButtons[slot][0]) {
@@ -119,7 +147,6 @@ void TForm1::VisitSlot() {
       for (int b = 0; b < 3; ++b) SetBar(slot, b, 0);
     }
   }
-  net.PollCursor += 1;
 }
 
 void TForm1::Timer1Timer() {
@@ -174,36 +201,30 @@ bool TForm1::ResetForDetection() {
   // The next detection builds new panels for all slots.
   DiscardPanels();
   t.ReceiverCount = 0;
-  program_.Form4->show();
   return true;
 }
 
 void TForm1::AutoDetectReceivers1Click() {
   if (!ResetForDetection()) return;
-  program_.Bus.OpenBus(*this);
+  RunPortSearch([this] { program_.Bus.OpenBus(*this); });
   if (program_.Ending) return;
-  program_.Form4->hide();
   FullView1->setChecked(false);
   ShowScreen1();
 }
 
 void TForm1::Reconnect1Click() {
   if (!ResetForDetection()) return;
-  BusLink& bus = program_.Bus;
-  switch (bus.ReopenSelectedPort()) {
-    case BusLink::ReopenResult::Ready:
-      DetectWithBanner();
-      if (program_.Ending) return;
-      if (program_.Slots.ReceiverCount >= 1)
-        Timer1->setEnabled(true);
-      else
-        bus.CloseBus();
-      break;
-    case BusLink::ReopenResult::NotOpened:
-    case BusLink::ReopenResult::SettingsRefused:
-      break;
-  }
-  program_.Form4->hide();
+  RunPortSearch([this] {
+    BusLink& bus = program_.Bus;
+    if (bus.ReopenSelectedPort() != BusLink::ReopenResult::Ready) return;
+    DetectWithBanner();
+    if (program_.Ending) return;
+    if (program_.Slots.ReceiverCount >= 1)
+      Timer1->setEnabled(true);
+    else
+      bus.CloseBus();
+  });
+  if (program_.Ending) return;
   FullView1->setChecked(false);
   ShowScreen1();
 }

@@ -4,6 +4,7 @@
 
 #include "vondrix/network/MainScreen.h"
 #include "vondrix/network/Program.h"
+#include "vondrix/network/ReplyText.h"
 
 namespace vondrix {
 
@@ -75,8 +76,8 @@ void TForm6::ShowGroupChannel() {
       SetNameLine(s, "  GR ** CH **");
       continue;
     }
-    const int group = runtime::StrToInt("0x" + QString::fromStdString(t.ReceiverGroup[s]));
-    const int channel = runtime::StrToInt("0x" + QString::fromStdString(t.ReceiverChannel[s]));
+    const int group = runtime::bytes::StrToInt("0x" + t.ReceiverGroup[s]);
+    const int channel = runtime::bytes::StrToInt("0x" + t.ReceiverChannel[s]);
     SetNameLine(s, "GR " + runtime::IntToStr(group) + " CH " + runtime::IntToStr(channel));
   }
 }
@@ -84,15 +85,16 @@ void TForm6::ShowGroupChannel() {
 void TForm6::ShowFrequency() {
   const SlotTables& t = program_.Slots;
   for (int s = 1; s <= t.ReceiverCount && s <= kMaxSlots; ++s) {
-    const int kHz = runtime::StrToInt("0x" + QString::fromStdString(t.ReceiverFrequencyCode[s])) * 25;
-    SetNameLine(s, runtime::FloatToStrF(kHz / 1000.0, runtime::FloatFormat::ffNumber, 7, 3) + "MHZ");
+    const int kHz = runtime::bytes::StrToInt("0x" + t.ReceiverFrequencyCode[s]) * 25;
+    SetNameLine(s,
+                runtime::FloatToStrF(kHz / 1000.0, runtime::FloatFormat::ffNumber, 7, 3) + "MHZ");
   }
 }
 
 void TForm6::ShowAddressName() {
   const SlotTables& t = program_.Slots;
   for (int s = 1; s <= t.ReceiverCount && s <= kMaxSlots; ++s)
-    SetNameLine(s, QString::fromStdString(t.ReceiverAddress[s] + "  " + t.ReceiverName[s]));
+    SetNameLine(s, ReplyText(t.ReceiverAddress[s] + "  " + t.ReceiverName[s]));
 }
 
 }  // namespace vondrix

@@ -1,13 +1,16 @@
 #include "vondrix/network/MainScreen.h"
-#include "runtime/Convert.h"
+
+#include <utility>
 
 #include "platform/Clock.h"
 #include "platform/Paths.h"
 #include "platform/Shell.h"
+#include "runtime/Convert.h"
 #include "vondrix/buslink/Protocol.h"
 #include "vondrix/network/AboutForm.h"
 #include "vondrix/network/Program.h"
 #include "vondrix/network/ProgressForm.h"
+#include "vondrix/network/ScopeExit.h"
 #include "vondrix/network/SplashForm.h"
 
 namespace vondrix {
@@ -97,12 +100,15 @@ void TForm1::BuildMenus() {
 }
 
 void TForm1::FormCreate() {
-  program_.Form4->show();
-  program_.Bus.OpenBus(*this);
-  if (program_.Ending) return;
-  program_.Form4->hide();
-  program_.Form2->hide();
-  program_.Form2->Timer2->setEnabled(false);
+  {
+    // The splash goes however the search ends.
+    ScopeExit splashGone([this] {
+      program_.Form2->hide();
+      program_.Form2->Timer2->setEnabled(false);
+    });
+    RunPortSearch([this] { program_.Bus.OpenBus(*this); });
+    if (program_.Ending) return;
+  }
   // A first start has no value yet: the conversion error is shown, the check mark is left
   // as it is and the region stays 5; the main screen comes up all the same.
   try {
@@ -160,18 +166,44 @@ bool TForm1::AskQuit() {
                            forms::MB_OKCANCEL | forms::MB_ICONQUESTION) == forms::IDOK;
 }
 
-void TForm1::FormCloseQuery(bool& canClose) {
-  // A detection pass lets messages through; quitting under it would leave it running on
-  // a closed port, so the close waits for the pass (SKIP ends it early).
-  if (program_.FindDesignerWindow() || program_.Net.Detecting || !AskQuit()) {
-    canClose = false;
-    return;
+void TForm1::RequestQuitDuringDetection(QuitRequest how) {
+  pendingQuit_ = how;
+  program_.Form4->Label2Click();  // the sweep ends after the address at hand, as SKIP
+}
+
+bool TForm1::SearchCancelled() {
+  return pendingQuit_ != QuitRequest::None || program_.Ending;
+}
+
+void TForm1::RunPortSearch(const std::function<void()>& search) {
+  QuitRequest quit = QuitRequest::None;
+  {
+    program_.Form4->show();
+    ScopeExit done([&] {
+      program_.Form4->hide();
+      quit = std::exchange(pendingQuit_, QuitRequest::None);
+    });
+    search();
   }
+  // The question as the close box or File > Exit asks it, now that nothing runs under it.
+  if (program_.Ending) return;
+  if (quit == QuitRequest::CloseBox) close();
+  if (quit == QuitRequest::FileExit) Exit1Click();
+}
+
+void TForm1::FormCloseQuery(bool& canClose) {
+  canClose = false;
+  if (program_.FindDesignerWindow()) return;
+  // A detection pass lets messages through: quitting under it would pull the port from
+  // beneath it, so the search ends first and the question follows.
+  if (program_.Net.Detecting) return RequestQuitDuringDetection(QuitRequest::CloseBox);
+  if (!AskQuit()) return;
   Timer1->setEnabled(false);
   canClose = true;
 }
 
 void TForm1::QuitSequence() {
+  program_.Ending = true;
   Timer1->setEnabled(false);
   BusLink& bus = program_.Bus;
   for (int i = 0; i < 2; ++i) {
@@ -187,15 +219,18 @@ void TForm1::QuitSequence() {
 }
 
 void TForm1::FormClose(forms::CloseAction& action) {
-  QuitSequence();
+  // The operator has said OK: the program ends even when a step of the quit fails.
+  ScopeExit end([this] { program_.Form2->close(); });
   action = forms::caFree;
-  program_.Form2->close();
+  QuitSequence();
 }
 
 void TForm1::Exit1Click() {
-  if (program_.FindDesignerWindow() || program_.Net.Detecting || !AskQuit()) return;
+  if (program_.FindDesignerWindow()) return;
+  if (program_.Net.Detecting) return RequestQuitDuringDetection(QuitRequest::FileExit);
+  if (!AskQuit()) return;
+  ScopeExit end([] { forms::terminate(); });
   QuitSequence();
-  forms::terminate();
 }
 
 void TForm1::AddressError() {

@@ -115,6 +115,7 @@ class TForm1 : public forms::Form, public PanelView, public PortSearchHooks {
   void ShowMessage(const std::string& text) override;
   void ShowTriedPort(const std::string& name) override;
   void StartPolling() override;
+  bool SearchCancelled() override;
 
   // Folder of the executable, set when a mute glyph is loaded.
   std::string ExeFolder;
@@ -132,15 +133,31 @@ class TForm1 : public forms::Form, public PanelView, public PortSearchHooks {
   // The common part of the two quit paths after the question: broadcast, port, region.
   void QuitSequence();
   bool AskQuit();
+  // A quit asked for while a detection runs ends the port search (this sweep as SKIP
+  // does, no further port); the question comes when the search is over.
+  enum class QuitRequest { None, CloseBox, FileExit };
+  void RequestQuitDuringDetection(QuitRequest how);
+  // Shows the progress window, runs the search, hides the window (also when the search
+  // fails), then asks a quit that came during it.
+  void RunPortSearch(const std::function<void()>& search);
+  // Runs the detail window's opener with the poll paused; an opener that fails with an
+  // error opens nothing, so the poll goes on.
+  void OpenDetail(const std::function<void()>& opener);
+  // QueryState in a detection pass: a missing mute picture is shown once per pass and the
+  // pass goes on.
+  void QueryStateInSweep(int slot, bool& glyphErrorShown);
   // Resets before a re-detection; false while the designer runs.
   bool ResetForDetection();
   // Drops the panels that a pass without receivers built, so that the next pass builds
   // panels of the right models.
   void DiscardPanels();
+  // Probe, first queries and panels of DetectReceivers, which keeps the flags around it.
+  void DetectionPass();
   void VisitSlot();
 
   Program& program_;
   bool panelsFromEmptyPass_ = false;
+  QuitRequest pendingQuit_ = QuitRequest::None;
 };
 
 }  // namespace vondrix

@@ -7,6 +7,7 @@
 #include "vondrix/network/DisplaySelectForm.h"
 #include "vondrix/network/MainScreen.h"
 #include "vondrix/network/Program.h"
+#include "vondrix/network/ReplyText.h"
 #include "vondrix/network/StatusMath.h"
 
 namespace vondrix {
@@ -262,7 +263,7 @@ void TForm1::BitBtn1Click() {
   Queries.QueryState(t.HoveredSlot);
   std::string& status = program_.Current.CurrentStatus;
   const int m = (status.empty() ? 0 : static_cast<unsigned char>(status[0])) & 3;
-  status = runtime::IntToHex(m, 1).toStdString();
+  status = runtime::bytes::IntToHex(m, 1);
   if (m <= 1) {
     status = "2";
     Queries.SendMute("1");
@@ -278,26 +279,31 @@ void TForm1::BitBtn2Click() {
   program_.CloseDetailWindows();
   const std::string& model = t.ReceiverModel[t.HoveredSlot];
   // Polling pauses only for a window that really opens.
-  if (model == "Q5V" && OpenDetailQ5V) {
-    program_.Net.PollingEnabled = 0;
-    OpenDetailQ5V();
-  } else if (model == "Z3K" && OpenDetailZ3K) {
-    program_.Net.PollingEnabled = 0;
-    OpenDetailZ3K();
+  if (model == "Q5V" && OpenDetailQ5V) OpenDetail(OpenDetailQ5V);
+  if (model == "Z3K" && OpenDetailZ3K) OpenDetail(OpenDetailZ3K);
+}
+
+void TForm1::OpenDetail(const std::function<void()>& opener) {
+  program_.Net.PollingEnabled = 0;
+  try {
+    opener();
+  } catch (...) {
+    program_.Net.PollingEnabled = 1;
+    throw;
   }
 }
 
 void TForm1::SetMuteGlyph(const std::string& s) {
-  ExeFolder = platform::exeFolder();
+  ExeFolder = program_.ProgramFolder;
   const int m = (s.empty() ? 0 : static_cast<unsigned char>(s[0])) & 3;
   const std::string file = ExeFolder + (m <= 1 ? "sp_on.bmp" : "sp_off.bmp");
   QImage glyph;
   try {
     glyph = forms::loadBitmapFile(QString::fromStdString(file));
   } catch (const std::exception& e) {
-    // Reported, and no glyph changes; the caller's work goes on.
-    forms::showException(e);
-    return;
+    throw MuteGlyphMissing(std::string(e.what()) +
+                           ". The mute pictures sp_on.bmp and sp_off.bmp belong beside the "
+                           "program: install it again");
   }
   const int slot = program_.Slots.HoveredSlot;
   if (slot >= 1 && slot <= kMaxSlots && PanelButtons[slot][0])
@@ -308,7 +314,7 @@ void TForm1::SetMuteGlyph(const std::string& s) {
 void TForm1::ShowNameLine(int slot, const std::string& text) {
   forms::Label* line = PanelLabels[slot][0];
   if (!line) return;
-  line->setCaption(QString::fromStdString(text));
+  line->setCaption(ReplyText(text));
   line->show();
   line->setFontColor(forms::clWhite);
   line->setColor(forms::clGreen);
@@ -319,7 +325,7 @@ void TForm1::SetBar(int slot, int index, int position) {
 }
 
 void TForm1::SetStatusLine(int slot, const std::string& text) {
-  if (forms::Label* l = PanelLabels[slot][1]) l->setCaption(QString::fromStdString(text));
+  if (forms::Label* l = PanelLabels[slot][1]) l->setCaption(ReplyText(text));
 }
 
 void TForm1::ShowBatteryQ5V(int slot, int code) {

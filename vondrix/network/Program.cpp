@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "platform/Paths.h"
 #include "platform/PosixSerialPort.h"
 #include "platform/SingleInstance.h"
 #include "vondrix/detail/DetailWindows.h"
@@ -9,11 +10,13 @@
 #include "vondrix/network/DisplaySelectForm.h"
 #include "vondrix/network/MainScreen.h"
 #include "vondrix/network/ProgressForm.h"
+#include "vondrix/network/ScopeExit.h"
 #include "vondrix/network/SplashForm.h"
 
 namespace vondrix {
 
-Program::Program(platform::SerialBackend& backend) : Bus(backend) {}
+Program::Program(platform::SerialBackend& backend)
+    : ProgramFolder(platform::exeFolder()), Bus(backend) {}
 
 Program::~Program() {
   delete Form1;  // the main screen has no owner here but the application
@@ -39,10 +42,14 @@ void Program::CreateForms() {
 
 void Program::CreateMainScreen() {
   Form1 = new TForm1(*this);
+  // Shown even when an error ends the creation early, so that Exit, Auto Detect and
+  // Reconnect stay in reach.
+  ScopeExit show([this] {
+    if (Ending || !Form1) return;
+    Form1->show();
+    Form1->setDoubleBuffered(true);
+  });
   Form1->FormCreate();
-  if (Ending || !Form1) return;
-  Form1->show();
-  Form1->setDoubleBuffered(true);
 }
 
 bool Program::FindDesignerWindow() {

@@ -50,9 +50,13 @@ class Program {
   bool FindDesignerWindow();
 
   // Ends the program without the quit broadcast, the port close or the region write, as
-  // closing the main window does. Long loops stop when they see Ending.
+  // closing the main window does. Long loops stop when they see Ending, which a normal quit
+  // sets too.
   void EndProgram();
   bool Ending = false;
+
+  // Where the program's own files lie (the mute pictures): the executable's folder.
+  std::string ProgramFolder;
 
   BusLink Bus;
   SlotTables Slots;
@@ -71,7 +75,9 @@ class Program {
   TForm6* Form6 = nullptr;
   TForm7* Form7 = nullptr;
 
-  // Creates and shows the main screen (what the splash's timer does).
+  // Creates and shows the main screen (what the splash's timer does). The main screen
+  // shows however its creation ends (an error in the port search included), unless the
+  // program is ending.
   void CreateMainScreen();
   // Closes both detail windows (their close handlers resume the main screen's poll).
   void CloseDetailWindows();

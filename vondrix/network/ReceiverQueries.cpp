@@ -13,9 +13,9 @@ std::string ReceiverQueries::Ask(const std::string& line) {
   return bus_.Transact(line);
 }
 
-void ReceiverQueries::IdentifyReceiver(int slot) {
+bool ReceiverQueries::IdentifyReceiver(int slot) {
   std::string r = Ask(protocol::Query(AddressOf(slot), 'A'));
-  if (r.empty()) return;
+  if (r.empty()) return false;
   std::string model = Field(r, 4, 3);
   cur_.CurrentModel = model;
   slots_.ReceiverModel[slot] = model;
@@ -29,13 +29,14 @@ void ReceiverQueries::IdentifyReceiver(int slot) {
       slots_.AddressErrorCount += 1;
       if (slots_.AddressErrorCount >= 1) view_.AddressError();
     }
-    return;
+    return true;
   }
   cur_.RfCalLowA = 1;
   cur_.RfCalLowB = 1;
   cur_.RfCalHighA = 10;
   cur_.RfCalHighB = 10;
   cur_.CurrentModel.clear();
+  return true;
 }
 
 void ReceiverQueries::QueryState(int slot) {

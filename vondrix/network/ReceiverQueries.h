@@ -4,12 +4,19 @@
 // the queries know no widget.
 #pragma once
 
+#include <stdexcept>
 #include <string>
 
 #include "vondrix/buslink/BusLink.h"
 #include "vondrix/network/ReceiverState.h"
 
 namespace vondrix {
+
+// A mute picture that cannot be loaded; what() names the file and what to do.
+class MuteGlyphMissing : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 // The main screen as the queries and status parsers see it.
 class PanelView {
@@ -18,6 +25,8 @@ class PanelView {
   // Name line := text, made visible, white on green.
   virtual void ShowNameLine(int slot, const std::string& text) = 0;
   // Mute glyph of slot HoveredSlot (and the detail windows' mute buttons) from status s.
+  // A picture that cannot be loaded throws MuteGlyphMissing and changes no glyph, so the
+  // query that called it stops there.
   virtual void SetMuteGlyph(const std::string& s) = 0;
   virtual void SetBar(int slot, int bar, int position) = 0;
   virtual void ShowBatteryQ5V(int slot, int code) = 0;
@@ -33,7 +42,9 @@ class ReceiverQueries {
   ReceiverQueries(BusLink& bus, SlotTables& tables, CurrentReceiver& current, PanelView& view)
       : bus_(bus), slots_(tables), cur_(current), view_(view) {}
 
-  void IdentifyReceiver(int slot);
+  // True when a reply came (whatever it held): without one, CurrentModel and the
+  // calibration still describe the receiver identified before.
+  bool IdentifyReceiver(int slot);
   void QueryState(int slot);
   void SendMute(const std::string& v);  // to slot HoveredSlot
   void QueryName(int slot);
