@@ -16,6 +16,11 @@ QPointer<Form>& mainFormSlot() {
   return form;
 }
 
+QString& applicationTitleSlot() {
+  static QString title;
+  return title;
+}
+
 }  // namespace
 
 bool invokeHandler(const std::function<void()>& handler) {
@@ -46,8 +51,13 @@ void processMessages() {
   QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
+void setApplicationTitle(const QString& title) {
+  applicationTitleSlot() = title;
+}
+
 QString applicationTitle() {
-  return QGuiApplication::applicationDisplayName();
+  const QString& title = applicationTitleSlot();
+  return title.isNull() ? QCoreApplication::applicationName() : title;
 }
 
 void setMainForm(Form* form) {

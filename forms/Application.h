@@ -26,7 +26,11 @@ void showErrorText(const QString& message);
 // at every step so that clicks and repaints are handled while they run.
 void processMessages();
 
-// The application's title: the caption of message boxes. QGuiApplication's display name.
+// The application's title ("Vondrix"): the caption of ShowMessage boxes and of the
+// standard error box; the application name until set. It is kept apart from Qt's
+// application display name, which no program may set: the window system would append
+// that name to every window title.
+void setApplicationTitle(const QString& title);
 QString applicationTitle();
 
 // Makes form the main window: when it closes (and is not just refused), the application's

@@ -7,7 +7,7 @@ namespace forms {
 namespace {
 
 // The classic default scheme, indexed like the system colours.
-constexpr std::array<TColor, 25> kClassicPalette = {
+constexpr std::array<TColor, 29> kClassicPalette = {
     rgb(192, 192, 192),  // scroll bar
     rgb(0, 128, 128),    // desktop
     rgb(0, 0, 128),      // active caption
@@ -33,6 +33,10 @@ constexpr std::array<TColor, 25> kClassicPalette = {
     rgb(223, 223, 223),  // 3D light
     rgb(0, 0, 0),        // tooltip text
     rgb(255, 255, 225),  // tooltip background
+    rgb(0, 0, 0),        // (no colour of its own)
+    rgb(0, 0, 128),      // hot-tracked item
+    rgb(166, 202, 240),  // gradient of the active caption
+    rgb(192, 192, 192),  // gradient of the inactive caption
 };
 
 }  // namespace

@@ -64,6 +64,9 @@ inline constexpr TColor cl3DDkShadow = clSystemColor | 21;
 inline constexpr TColor cl3DLight = clSystemColor | 22;
 inline constexpr TColor clInfoText = clSystemColor | 23;
 inline constexpr TColor clInfoBk = clSystemColor | 24;
+inline constexpr TColor clHotLight = clSystemColor | 26;
+inline constexpr TColor clGradientActiveCaption = clSystemColor | 27;
+inline constexpr TColor clGradientInactiveCaption = clSystemColor | 28;
 
 // True for a system colour (high bit set).
 constexpr bool isSystemColor(TColor c) {

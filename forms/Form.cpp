@@ -7,8 +7,49 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <algorithm>
+#include <functional>
+#include <utility>
 
 namespace forms {
+
+namespace {
+
+// A menu bar that tells its form whenever its height may have changed: after items come,
+// go or change, and after a font or style change.
+class FormMenuBar : public QMenuBar {
+ public:
+  FormMenuBar(QWidget* form, std::function<void()> changed)
+      : QMenuBar(form), changed_(std::move(changed)) {
+    setNativeMenuBar(false);  // the menus belong in the window, not in a desktop's panel
+  }
+  // The form is going: its items' removal must not call back into it.
+  void release() { changed_ = nullptr; }
+
+ protected:
+  bool event(QEvent* e) override {
+    const bool handled = QMenuBar::event(e);
+    if (!changed_) return handled;
+    switch (e->type()) {
+      case QEvent::ActionAdded:
+      case QEvent::ActionChanged:
+      case QEvent::ActionRemoved:
+      case QEvent::FontChange:
+      case QEvent::StyleChange:
+      case QEvent::LayoutRequest:
+        changed_();
+        break;
+      default:
+        break;
+    }
+    return handled;
+  }
+
+ private:
+  std::function<void()> changed_;
+};
+
+}  // namespace
 
 Form::Form(QWidget* parent) : Control<QWidget>(parent) {
   setWindowFlag(Qt::Window);
@@ -19,7 +60,9 @@ Form::Form(QWidget* parent) : Control<QWidget>(parent) {
   applyWindowFlags();
 }
 
-Form::~Form() = default;
+Form::~Form() {
+  if (menuBar_) static_cast<FormMenuBar*>(menuBar_)->release();
+}
 
 void Form::setCaption(const QString& caption) {
   setWindowTitle(caption);
@@ -42,9 +85,14 @@ platform::WindowHandle Form::publishedHandle() const {
 }
 
 void Form::setClientSize(int width, int height) {
+  sizeIsOuter_ = false;
+  applyClientSize(width, height);
+}
+
+void Form::applyClientSize(int width, int height) {
   setMinimumSize(0, 0);
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-  resize(width, height + menuBarHeight());
+  resize(std::max(width, 0), std::max(height, 0) + menuBarHeight());
   if (borderStyle_ != bsSizeable) setFixedSize(size());
 }
 
@@ -53,21 +101,15 @@ int Form::clientHeight() const {
 }
 
 QSize Form::frameExtra() const {
-  switch (borderStyle_) {
-    case bsNone:
-      return {0, 0};
-    case bsSizeable:
-      return {8, 8 + 19};
-    case bsToolWindow:
-      return {6, 6 + 15};
-    default:
-      return {6, 6 + 19};
-  }
+  // One classic frame for every bordered window: 4 px a side and a 19 px caption.
+  if (borderStyle_ == bsNone) return {0, 0};
+  return {2 * 4, 2 * 4 + 19};
 }
 
 void Form::setOuterSize(int width, int height) {
+  sizeIsOuter_ = true;
   const QSize extra = frameExtra();
-  setClientSize(width - extra.width(), height - extra.height() - menuBarHeight());
+  applyClientSize(width - extra.width(), height - extra.height() - menuBarHeight());
 }
 
 int Form::outerWidth() const {
@@ -123,18 +165,32 @@ void Form::applyWindowFlags() {
   if (wasShown) show();
 }
 
-void Form::attachMenuBar(QMenuBar* bar) {
-  const int height = bar->sizeHint().height();
-  // Controls placed before the menu came keep their client positions.
-  for (QObject* child : children()) {
-    auto* w = qobject_cast<QWidget*>(child);
-    if (w && w != bar && !w->isWindow()) w->move(w->pos() + QPoint(0, height));
+QMenuBar* Form::menuBar() {
+  if (!menuBar_) {
+    menuBar_ = new FormMenuBar(this, [this] { placeMenuBar(); });
+    placeMenuBar();
   }
-  const int client = clientHeight();
-  menuBar_ = bar;
-  menuHeight_ = height;
-  bar->setGeometry(0, 0, width(), height);
-  setClientSize(width(), client);
+  return menuBar_;
+}
+
+void Form::placeMenuBar() {
+  if (!menuBar_ || placingMenuBar_) return;
+  placingMenuBar_ = true;
+  const int height = menuBar_->sizeHint().height();
+  const int delta = height - menuHeight_;
+  if (delta != 0) {
+    const int client = clientHeight();
+    // Controls keep their client positions.
+    for (QObject* child : children()) {
+      auto* w = qobject_cast<QWidget*>(child);
+      if (w && w != menuBar_ && !w->isWindow()) w->move(w->pos() + QPoint(0, delta));
+    }
+    menuHeight_ = height;
+    // An outer size stays as given, so the client area gives way to the bar.
+    applyClientSize(width(), sizeIsOuter_ ? client - delta : client);
+  }
+  menuBar_->setGeometry(0, 0, width(), menuHeight_);
+  placingMenuBar_ = false;
 }
 
 bool Form::close() {
@@ -175,6 +231,7 @@ void Form::closeEvent(QCloseEvent* e) {
 }
 
 void Form::showEvent(QShowEvent* e) {
+  placeMenuBar();  // polishing at the first show may change the bar's font
   Control<QWidget>::showEvent(e);
   invokeHandler(OnShow);
 }
@@ -186,7 +243,7 @@ void Form::hideEvent(QHideEvent* e) {
 
 void Form::resizeEvent(QResizeEvent* e) {
   Control<QWidget>::resizeEvent(e);
-  if (menuBar_) menuBar_->setGeometry(0, 0, width(), menuHeight_);
+  placeMenuBar();  // a new width may wrap the bar's titles
 }
 
 void Form::paintEvent(QPaintEvent* e) {

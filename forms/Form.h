@@ -1,10 +1,26 @@
 // A top-level window of the programs.
 //
-// Its size is the client size of the form (the menu bar, when a MainMenu is attached, lies
-// above it); its colour and font default to clBtnFace and "MS Sans Serif" 8 pt. While a
-// Form exists it is listed in the window directory under its caption (an empty caption
-// lists nothing), so other programs find it by title and post messages to it; a caption
-// change republishes it. Posted messages arrive through OnMessage.
+// Sizes. Controls are placed in the client area, which lies below the menu bar when a
+// MainMenu is attached. A window's size is given in one of two ways:
+// - setClientSize: the client area itself;
+// - setOuterSize (and setWidth, setHeight, setBounds): the size of the whole window as
+//   the classic desktop draws it, so client = outer minus a frame of 4 px on each side and
+//   a 19 px caption (8 x 27 in all, for every border style but bsNone, which has no frame),
+//   minus the menu bar. A 730 x 410 window with a menu bar of height m has a client area of
+//   722 x (383 - m).
+// The widget itself is the client area plus the menu bar; the window system adds its own
+// frame around it.
+//
+// The menu bar follows its real height: when its items, font or style change, the bar
+// is resized, the controls keep their client positions, and the size is kept as it was
+// last given (a client size stays the client size; an outer size stays the outer size and
+// the client area gives way).
+//
+// Its caption is the window's title exactly, as the window system shows it; its colour
+// and font default to clBtnFace and "MS Sans Serif" 8 pt. While a Form exists it is listed
+// in the window directory under its caption (an empty caption lists nothing), so other
+// programs find it by title and post messages to it; a caption change republishes it.
+// Posted messages arrive through OnMessage.
 //
 // Closing (close(), the title bar's close button, Alt+F4) asks OnCloseQuery, then lets
 // OnClose choose what happens: caHide (the default) hides the form, caFree hides it and
@@ -42,8 +58,7 @@ class Form : public Control<QWidget> {
   int clientWidth() const { return width(); }
   int clientHeight() const;
   // Outer size as the form writes Width and Height: the client size plus the classic
-  // frame of the border style (4 px a side and a 19 px title bar when sizeable, 3 px and
-  // 19 px when single or dialog, nothing for bsNone) and the menu bar.
+  // frame and the menu bar (see above).
   void setOuterSize(int width, int height);
   int outerWidth() const;
   int outerHeight() const;
@@ -81,8 +96,9 @@ class Form : public Control<QWidget> {
   NotifyEvent OnPaint;
   std::function<void(uint32_t message, uint64_t wParam, int64_t lParam)> OnMessage;
 
-  // The menu bar that MainMenu places on the form; the client area starts below it.
-  void attachMenuBar(QMenuBar* bar);
+  // The form's menu bar, made on the first call (MainMenu fills it); the client area
+  // starts below it.
+  QMenuBar* menuBar();
   int menuBarHeight() const { return menuHeight_; }
 
  protected:
@@ -95,12 +111,17 @@ class Form : public Control<QWidget> {
  private:
   void applyWindowFlags();
   QSize frameExtra() const;
+  void applyClientSize(int width, int height);
+  // Gives the bar its current height and the full width, moving the controls with it.
+  void placeMenuBar();
 
   std::unique_ptr<platform::WindowPublication> publication_;
   BorderStyle borderStyle_ = bsSizeable;
   unsigned borderIcons_ = biSystemMenu | biMinimize | biMaximize;
   QMenuBar* menuBar_ = nullptr;
   int menuHeight_ = 0;
+  bool sizeIsOuter_ = false;  // how the size was last given
+  bool placingMenuBar_ = false;
 };
 
 }  // namespace forms

@@ -3,6 +3,7 @@
 
 #include "forms/Application.h"
 #include "forms/Bars.h"
+#include "forms/Beep.h"
 #include "forms/Button.h"
 #include "forms/Canvas.h"
 #include "forms/Color.h"
@@ -16,6 +17,7 @@
 #include "forms/Image.h"
 #include "forms/Label.h"
 #include "forms/Menu.h"
+#include "forms/NumericLocale.h"
 #include "forms/Pages.h"
 #include "forms/Panel.h"
 #include "forms/RadioButton.h"

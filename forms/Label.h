@@ -11,7 +11,9 @@ namespace forms {
 
 // A caption. It takes its parent's colour until given one; a transparent label never
 // paints a background. With auto-size on (the default) the label's size follows its text:
-// width and height of the text in the label's font, left and top kept.
+// width and height of the text in the label's font, left and top kept. The text is drawn
+// from the label's top whatever its height: a font taller than the label shows the top
+// of its glyphs, cut off at the bottom.
 class Label : public Control<QLabel> {
  public:
   explicit Label(QWidget* parent);

@@ -25,6 +25,7 @@ QMenu* MenuItem::subMenu() {
   if (!menu_) {
     menu_ = new QMenu(shortcutWindow_);
     action_->setMenu(menu_);
+    QObject::connect(menu_, &QMenu::aboutToShow, this, [this] { invokeHandler(OnClick); });
   }
   return menu_;
 }
@@ -74,9 +75,7 @@ void MenuItem::click() {
   if (enabled()) invokeHandler(OnClick);
 }
 
-MainMenu::MainMenu(Form* form) : QObject(form), form_(form), bar_(new QMenuBar(form)) {
-  form->attachMenuBar(bar_);
-}
+MainMenu::MainMenu(Form* form) : QObject(form), form_(form), bar_(form->menuBar()) {}
 
 MenuItem* MainMenu::addItem(const QString& caption) {
   auto* item = new MenuItem(this, form_, caption);

@@ -5,8 +5,9 @@
 //   Exit1 = file->addItem("E&xit", "Ctrl+X");
 //   Exit1->OnClick = [this] { Exit1Click(); };
 //
-// An item with sub items opens them; others run OnClick when chosen with the mouse, by
-// their shortcut or through click(). Check marks never change by themselves: the program
+// An item with sub items opens them and runs OnClick as they open (so its handler can set
+// them up first); others run OnClick when chosen with the mouse, by their shortcut or
+// through click(). Check marks never change by themselves: the program
 // sets them. A caption "-" makes a separator line.
 #pragma once
 
@@ -66,7 +67,8 @@ class MenuItem : public QObject {
 
 class MainMenu : public QObject {
  public:
-  // Puts a menu bar on form, above its client area.
+  // Fills form's menu bar, above its client area; the client area moves down as the bar
+  // grows, whatever the order in which entries and controls are added.
   explicit MainMenu(Form* form);
 
   // Appends a top-level entry (File, Option, ...).

@@ -37,6 +37,16 @@ void StatusBar::setPanelWidth(int index, int width) {
   update();
 }
 
+void StatusBar::setSimplePanel(bool on) {
+  simplePanel_ = on;
+  update();
+}
+
+void StatusBar::setSimpleText(const QString& text) {
+  simpleText_ = text;
+  update();
+}
+
 void StatusBar::dock() {
   if (QWidget* p = parentWidget()) setGeometry(0, p->height() - kHeight, p->width(), kHeight);
 }
@@ -48,14 +58,21 @@ bool StatusBar::eventFilter(QObject* watched, QEvent* e) {
 
 void StatusBar::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  int x = 0;
-  for (size_t i = 0; i < panels_.size(); ++i) {
-    const bool last = i + 1 == panels_.size();
-    const QRect r(x, 2, (last ? width() - x : panels_[i].width) - 2, height() - 3);
+  auto drawPanel = [&](int x, int width, const QString& text) {
+    const QRect r(x, 2, width - 2, height() - 3);
     detail::drawBevel(p, r, false);
     p.setPen(toQColor(fontColor()));
     p.drawText(r.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-               panels_[i].text);
+               text);
+  };
+  if (simplePanel_) {
+    drawPanel(0, width(), simpleText_);
+    return;
+  }
+  int x = 0;
+  for (size_t i = 0; i < panels_.size(); ++i) {
+    const bool last = i + 1 == panels_.size();
+    drawPanel(x, last ? width() - x : panels_[i].width, panels_[i].text);
     x += panels_[i].width;
   }
 }

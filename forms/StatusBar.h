@@ -9,7 +9,8 @@
 namespace forms {
 
 // Keeps itself along the bottom edge of its parent, over the parent's full width.
-// Panels are laid out left to right; the last one takes the rest of the width.
+// Panels are laid out left to right; the last one takes the rest of the width. With the
+// simple panel on, one text (the simple text) fills the whole bar instead of the panels.
 class StatusBar : public Control<QWidget> {
  public:
   explicit StatusBar(QWidget* parent);
@@ -21,6 +22,10 @@ class StatusBar : public Control<QWidget> {
   void setPanelText(int index, const QString& text);
   QString panelText(int index) const;
   void setPanelWidth(int index, int width);
+  void setSimplePanel(bool on);
+  bool simplePanel() const { return simplePanel_; }
+  void setSimpleText(const QString& text);
+  QString simpleText() const { return simpleText_; }
 
  protected:
   void paintEvent(QPaintEvent* e) override;
@@ -33,6 +38,8 @@ class StatusBar : public Control<QWidget> {
     QString text;
   };
   std::vector<Panel> panels_;
+  bool simplePanel_ = false;
+  QString simpleText_;
 };
 
 }  // namespace forms

@@ -51,10 +51,25 @@ BandSearch BandSearchRanges(const EqDesign& design, std::int16_t n) {
   return r;
 }
 
+// Why every loop of a band advances and ends, on the grid of BuildFrequencyGrid and with levels
+// within kFitLevelLimit = 1e12 dB (a level of 1e16 dB would stall the gain loop: there
+// 1e16 + 0.2 == 1e16):
+// - Fc: bands 0 and 1 run 20..100 by 4 and 10000..20000 by 500. A peak band runs lo..hi by
+//   ceil(hi - lo) * 0.1, with lo and hi whole grid frequencies and 20 <= lo < hi <= 21000 (lo
+//   lies at or below the peak, whose index is below 654, at most 20741 Hz; hi at or above it,
+//   doubled when equal, capped at 21000), so the step is at least 0.1 while doubles below 2^15
+//   are 2^-37 apart.
+// - BW: one value for the shelves; a peak's runs up to hi - lo by (0.05 or 0.1) * (hi - lo),
+//   at least 0.05, below 2^15.
+// - Gain: from T - 10 to T + 10 by 0.2 (shelves, T a target level) or from P - 2 to P by 0.05 or
+//   0.2 (peaks, P an error level), so |Gain| < 1e12 + 10.2 < 2^40, where doubles are at most
+//   2^-12 apart: each addition advances Gain by the step less at most 2^-13, so a shelf's gain
+//   loop ends within 101 additions and a peak's within 41.
 bool CurvesUsableForFit(const EqDesign& design) {
   if (design.GridCount <= 0) return false;
+  auto usable = [](double level) { return std::fabs(level) <= kFitLevelLimit; };  // NaN: false
   for (int i = 0; i < design.GridCount; ++i) {
-    if (!std::isfinite(design.TargetCurve[i]) || !std::isfinite(design.ErrorCurve[i])) return false;
+    if (!usable(design.TargetCurve[i]) || !usable(design.ErrorCurve[i])) return false;
   }
   return true;
 }
@@ -71,6 +86,21 @@ AutoTuneCandidate ShownCandidate(const EqDesign& design, std::int16_t n, double 
     c.shownQ = std::floor(design.BandFc[n] / design.BandBw[n] * 100 + 0.5) * 0.01;
   c.shownGain = std::floor(design.BandGain[n] * 100 + 0.5) * 0.01;
   return c;
+}
+
+double StartBand(EqDesign& design, std::int16_t n, AutoTuneObserver& observer) {
+  observer.BandStarted(n);
+  double best = 0;
+  for (int i = 0; i < design.GridCount; ++i) best += std::fabs(design.ErrorCurve[i]);
+  for (int i = 0; i < design.GridCount; ++i) design.ResidualCurve[i] = design.ErrorCurve[i];
+  return best;
+}
+
+void FinishBand(EqDesign& design, std::int16_t n, AutoTuneObserver& observer) {
+  for (int i = 0; i < design.GridCount; ++i) design.ErrorCurve[i] -= design.BandResponse[n][i];
+  const int progress = AutoTuneProgress(n);
+  observer.BandFinished(n, progress, CalibratingStatusText(n, progress));
+  design.AutoTuneBand = static_cast<std::int16_t>(n + 1);
 }
 
 int AutoTuneProgress(std::int16_t band) {

@@ -1,11 +1,13 @@
-// The fitting: ranges, error peak, band end, stop and resume, and equality of the fast loop
-// with the plain one.
+// The fitting: ranges, error peak, band end, stop and resume, refused curves, report pacing, and
+// equality of the fitting loop with the plain one on every fixture pair.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "LiteralAutoTune.h"
@@ -74,18 +76,23 @@ struct Snapshot {
   std::vector<std::uint64_t> curves;
 };
 
-// Records everything a window could see, and can act at a chosen candidate.
+// Records everything a window could see at its reports, and can act at a chosen candidate. It
+// asks for a report every reportEvery candidates, as a window asks every 20 ms.
 class RecordingObserver : public AutoTuneObserver {
  public:
-  explicit RecordingObserver(EqDesign& design) : design_(design) {}
+  explicit RecordingObserver(EqDesign& design, int reportEvery = 1)
+      : design_(design), reportEvery_(reportEvery) {}
 
   void BandStarted(std::int16_t band) override {
     started.push_back(band);
     candidatesInBand = 0;
   }
-  void CandidateTried(const AutoTuneCandidate& c) override {
+  bool ReportWanted() override {
     ++candidatesInBand;
-    if (!hashCandidates) return;
+    return ++candidates_ % reportEvery_ == 0;
+  }
+  void CandidateTried(const AutoTuneCandidate& c) override {
+    if (!hashReports) return;
     const std::int16_t n = c.band;
     const EqDesign& d = design_;
     std::uint64_t h = 1469598103934665603ull;
@@ -99,31 +106,53 @@ class RecordingObserver : public AutoTuneObserver {
     h = Mix(h, d.BandSumCurve.data(), d.GridCount);
     h = Mix(h, d.ResidualCurve.data(), d.GridCount);
     h = Mix(h, &d.FineCurve[n][0].frequency, 2 * kFinePointCount);
-    candidates.push_back(h);
+    reports.push_back(h);
   }
   bool StopRequested() override { return act && act(design_, started.back(), candidatesInBand); }
   void BandFinished(std::int16_t band, int progress, const std::string& text) override {
     finished.push_back(band);
     progresses.push_back(progress);
     statusTexts.push_back(text);
+    candidateCounts.push_back(candidatesInBand);
     if (keepSnapshots) snapshots.emplace_back(design_);
     if (keepSnapshots) errorAtBandEnd.push_back(design_.ErrorCurve);
   }
 
-  // Called after each candidate with the band and the candidate's number in it; true stops.
+  // Called at each report with the band and the number of candidates tried in it; true stops.
   std::function<bool(EqDesign&, std::int16_t, int)> act;
-  bool hashCandidates = true;
+  bool hashReports = true;
   bool keepSnapshots = true;  // the design as each band finished
   std::vector<std::int16_t> started, finished;
-  std::vector<int> progresses;
+  std::vector<int> progresses, candidateCounts;
   std::vector<std::string> statusTexts;
-  std::vector<std::uint64_t> candidates;
+  std::vector<std::uint64_t> reports;
   std::vector<Snapshot> snapshots;
   std::vector<GridCurve> errorAtBandEnd;
   int candidatesInBand = 0;
 
  private:
   EqDesign& design_;
+  int reportEvery_;
+  long candidates_ = 0;
+};
+
+// Lets the plain loop, which reports every candidate, drive an observer that asks for reports.
+class ReportOnDemand : public AutoTuneObserver {
+ public:
+  explicit ReportOnDemand(AutoTuneObserver& window) : window_(window) {}
+  void BandStarted(std::int16_t band) override { window_.BandStarted(band); }
+  void CandidateTried(const AutoTuneCandidate& candidate) override {
+    reported_ = window_.ReportWanted();
+    if (reported_) window_.CandidateTried(candidate);
+  }
+  bool StopRequested() override { return reported_ && window_.StopRequested(); }
+  void BandFinished(std::int16_t band, int progress, const std::string& text) override {
+    window_.BandFinished(band, progress, text);
+  }
+
+ private:
+  AutoTuneObserver& window_;
+  bool reported_ = false;
 };
 
 void ExpectSameDesign(const Snapshot& x, const Snapshot& y, int band) {
@@ -138,10 +167,31 @@ void ExpectSameDesign(const Snapshot& x, const Snapshot& y, int band) {
   EXPECT_EQ(x.RedrawRequested, y.RedrawRequested) << band;
 }
 
+// Runs the plain loop and the fitting loop on equal designs, each with its observer, and expects
+// the same outcome, bands, texts and candidate counts, the same state at every report and at
+// every band's end (bands of them), and the same design at the end.
+void ExpectSameRun(EqDesign& literal, RecordingObserver& plain, EqDesign& fast,
+                   RecordingObserver& quick, AutoTuneOutcome outcome, std::size_t bands) {
+  ReportOnDemand plainReports(plain);
+  EXPECT_EQ(testing::RunAutoTuneLiteral(literal, plainReports).outcome, outcome);
+  EXPECT_EQ(RunAutoTune(fast, quick).outcome, outcome);
+  EXPECT_EQ(plain.started, quick.started);
+  EXPECT_EQ(plain.statusTexts, quick.statusTexts);
+  EXPECT_EQ(plain.candidateCounts, quick.candidateCounts);
+  ASSERT_EQ(plain.reports.size(), quick.reports.size());
+  for (std::size_t i = 0; i < plain.reports.size(); ++i)
+    ASSERT_EQ(plain.reports[i], quick.reports[i]) << "report " << i;
+  ASSERT_EQ(plain.snapshots.size(), bands);
+  ASSERT_EQ(quick.snapshots.size(), bands);
+  for (std::size_t b = 0; b < bands; ++b)
+    ExpectSameDesign(plain.snapshots[b], quick.snapshots[b], static_cast<int>(b));
+  ExpectSameDesign(Snapshot(literal), Snapshot(fast), static_cast<int>(bands));
+}
+
 TEST(CalyxonAutoTune, ZeroErrorLeavesEveryBandPassThroughAndReaches100) {
   auto design = LoadedDesign("target.dat", "target.dat");
   RecordingObserver observer(*design);
-  observer.hashCandidates = false;
+  observer.hashReports = false;
   observer.keepSnapshots = false;
   EXPECT_EQ(RunAutoTune(*design, observer).outcome, AutoTuneOutcome::Finished);
   EXPECT_EQ(design->AutoTuneBand, 26);
@@ -162,7 +212,7 @@ TEST(CalyxonAutoTune, ZeroErrorLeavesEveryBandPassThroughAndReaches100) {
   RecordingObserver again(*design);
   EXPECT_EQ(RunAutoTune(*design, again).outcome, AutoTuneOutcome::Finished);
   EXPECT_TRUE(again.started.empty());
-  EXPECT_TRUE(again.candidates.empty());
+  EXPECT_TRUE(again.reports.empty());
 }
 
 TEST(CalyxonAutoTune, ShelfRangesFollowTheTargetEnds) {
@@ -261,27 +311,126 @@ TEST(CalyxonAutoTune, StopLeavesTheBandUnfinishedAndTheNextRunFitsItAgain) {
   ExpectSameDesign(second.snapshots[1], reference.snapshots[6], 6);
 }
 
-TEST(CalyxonAutoTune, RefusesCurvesThatAreNotNumbers) {
-  auto design = FreshDesign();
-  design->AutoTuneBand = 3;
-  design->ErrorCurve[100] = NAN;
+// Curves the loops could not step through are refused before anything starts: values that
+// are not finite, and levels so large that adding a gain step would leave the gain unchanged
+// (1e16 + 0.2 == 1e16). Levels up to the limit are fitted.
+TEST(CalyxonAutoTune, RefusesCurvesTheLoopsCannotStepThrough) {
+  const double limit = kFitLevelLimit, beyond = std::nextafter(kFitLevelLimit, INFINITY);
+  const struct {
+    const char* name;
+    bool inTarget;  // else in ErrorCurve
+    int index;
+    double level;
+    bool refused;
+  } rows[] = {
+      {"NaN in the error", false, 100, NAN, true},
+      {"infinity in the target", true, 659, INFINITY, true},
+      {"1e16 dB in the target", true, 0, 1e16, true},
+      {"-1e16 dB in the error", false, 300, -1e16, true},
+      {"just beyond the limit in the error", false, 12, -beyond, true},
+      {"just beyond the limit in the target", true, 659, beyond, true},
+      {"the limit in the target", true, 0, limit, false},
+      {"minus the limit in the error", false, 400, -limit, false},
+  };
+  for (const auto& row : rows) {
+    auto design = FreshDesign();
+    design->AutoTuneBand = 3;
+    (row.inTarget ? design->TargetCurve : design->ErrorCurve)[row.index] = row.level;
+    RecordingObserver observer(*design);
+    observer.act = [](EqDesign&, std::int16_t, int) { return true; };
+    const AutoTuneResult result = RunAutoTune(*design, observer);
+    if (row.refused) {
+      EXPECT_EQ(result.outcome, AutoTuneOutcome::Refused) << row.name;
+      EXPECT_EQ(result.statusText, kCalibrationRefusedStatus) << row.name;
+      EXPECT_TRUE(observer.started.empty()) << row.name;
+    } else {
+      EXPECT_EQ(result.outcome, AutoTuneOutcome::Stopped) << row.name;
+    }
+    EXPECT_EQ(design->AutoTuneBand, 3) << row.name;
+  }
+}
+
+// What the user meets: a measurement file with a level of 1e16 dB loads (the number is finite),
+// and the fit refuses it at once instead of never ending.
+TEST(CalyxonAutoTune, AMeasurementWithAnEnormousLevelIsRefused) {
+  auto design = LoadedDesign("enormous_target.dat", "source.dat");
   RecordingObserver observer(*design);
   const AutoTuneResult result = RunAutoTune(*design, observer);
   EXPECT_EQ(result.outcome, AutoTuneOutcome::Refused);
-  EXPECT_EQ(result.statusText, kCalibrationRefusedStatus);
-  EXPECT_EQ(design->AutoTuneBand, 3);
+  EXPECT_EQ(result.statusText, " Calibration Failed, Curves Invalid !!");
+  EXPECT_EQ(design->AutoTuneBand, 0);
   EXPECT_TRUE(observer.started.empty());
 }
 
-// The fast loop against the plain one: every candidate's visible state, every band's end
-// state, the texts, with changes made from outside in the middle of a band.
-TEST(CalyxonAutoTune, FastLoopEqualsThePlainLoopBitForBit) {
+// At the limit every gain loop still advances: a shelf tries 21 Fc values of about 100 gains
+// each, a peak at most 11 x 21 x 41 candidates, and both bands end.
+TEST(CalyxonAutoTune, AtTheLevelLimitEveryBandEnds) {
+  for (const double level : {kFitLevelLimit, -kFitLevelLimit}) {
+    auto design = FreshDesign();
+    design->TargetCurve[0] = level;
+    design->ErrorCurve[0] = level;
+    RecordingObserver shelf(*design, 1000);
+    shelf.act = [](EqDesign&, std::int16_t band, int) { return band == 1; };
+    EXPECT_EQ(RunAutoTune(*design, shelf).outcome, AutoTuneOutcome::Stopped) << level;
+    ASSERT_EQ(shelf.finished, std::vector<std::int16_t>{0}) << level;
+    EXPECT_GE(shelf.candidateCounts[0], 21 * 99) << level;
+    EXPECT_LE(shelf.candidateCounts[0], 21 * 101) << level;
+
+    design->AutoTuneBand = 2;
+    design->ErrorCurve[200] = level;  // the error peak: gains from level - 2 to level
+    RecordingObserver peak(*design, 1000);
+    peak.act = [](EqDesign&, std::int16_t band, int) { return band == 3; };
+    EXPECT_EQ(RunAutoTune(*design, peak).outcome, AutoTuneOutcome::Stopped) << level;
+    ASSERT_EQ(peak.finished, std::vector<std::int16_t>{2}) << level;
+    EXPECT_GT(peak.candidateCounts[0], 0) << level;
+    EXPECT_LE(peak.candidateCounts[0], 11 * 21 * 41) << level;
+  }
+}
+
+// The pacing of a window's reports: with candidates of 20 us (50 per tick), the clock is read
+// once per 64 candidates and once after each report, and a report comes once 19 or 20 ticks of
+// fitting have passed, across the tick count's wrap.
+TEST(CalyxonAutoTune, ReportPacingReadsTheClockRarelyAndReportsAfter19Ticks) {
+  std::uint32_t now = 0xFFFFFF00u;
+  long reads = 0;
+  AutoTuneReportPacing pacing(
+      [&] {
+        ++reads;
+        return now;
+      },
+      20);
+  std::vector<long> reportAt;  // candidate numbers
+  constexpr long kCandidates = 200'000;
+  for (long k = 1; k <= kCandidates; ++k) {
+    now = 0xFFFFFF00u + static_cast<std::uint32_t>(k / 50);
+    if (pacing.Due()) reportAt.push_back(k);
+  }
+  ASSERT_GT(reportAt.size(), 150u);
+  for (std::size_t r = 1; r < reportAt.size(); ++r) {
+    const long ticks = reportAt[r] / 50 - (reportAt[r - 1] + 1) / 50;
+    EXPECT_GE(ticks, 19) << r;
+    EXPECT_LE(ticks, 20) << r;
+  }
+  EXPECT_LE(reads, kCandidates / AutoTuneReportPacing::kCallsPerClockRead +
+                       static_cast<long>(reportAt.size()) + 1);
+}
+
+// The fitting loop against the plain one, with changes made from outside in the middle of a
+// band at the observer's reports: every report's visible state, every band's end state, the
+// texts. Once with a report after every candidate, once with sparse reports as a window asks.
+class ChangesDuringTheRun : public ::testing::TestWithParam<int> {};
+
+TEST_P(ChangesDuringTheRun, LeaveTheFitEqualToThePlainLoop) {
   auto literal = LoadedDesign("target.dat", "source.dat");
   literal->AutoTuneMode = 1;
   auto fast = std::make_unique<EqDesign>(*literal);
 
-  auto act = [](EqDesign& d, std::int16_t band, int candidate) {
-    if (band == 3 && candidate == 300) {  // a manual band changes
+  struct Once {
+    bool manual = false, values = false, mode = false;
+  };
+  auto act = [once = Once{}](EqDesign& d, std::int16_t band, int candidate) mutable {
+    if (band == 3 && candidate >= 300 && !once.manual) {  // a manual band changes
+      once.manual = true;
       ComputeBandResponse(d, 27, 2400, 800, 3);
       SumBandResponses(d);
       for (int i = 0; i < d.GridCount; ++i) {
@@ -289,30 +438,69 @@ TEST(CalyxonAutoTune, FastLoopEqualsThePlainLoopBitForBit) {
         d.ResidualCurve[i] = d.ErrorCurve[i];
       }
     }
-    if (band == 4 && candidate == 500) {  // the band's values are replaced
+    if (band == 4 && candidate >= 500 && !once.values) {  // the band's values are replaced
+      once.values = true;
       d.BandFc[4] = 3000;
       d.BandBw[4] = 700;
       d.BandGain[4] = 1.25;
     }
-    if (band == 10 && candidate == 1) d.AutoTuneMode = 0;  // band 11 in Normal mode
+    if (band == 10 && !once.mode) {  // band 11 in Normal mode
+      once.mode = true;
+      d.AutoTuneMode = 0;
+    }
     return band == 12;
   };
-  RecordingObserver plain(*literal), quick(*fast);
+  RecordingObserver plain(*literal, GetParam()), quick(*fast, GetParam());
   plain.act = act;
   quick.act = act;
-  EXPECT_EQ(testing::RunAutoTuneLiteral(*literal, plain).outcome, AutoTuneOutcome::Stopped);
-  EXPECT_EQ(RunAutoTune(*fast, quick).outcome, AutoTuneOutcome::Stopped);
-
-  EXPECT_EQ(plain.started, quick.started);
-  EXPECT_EQ(plain.statusTexts, quick.statusTexts);
-  ASSERT_EQ(plain.candidates.size(), quick.candidates.size());
-  for (std::size_t i = 0; i < plain.candidates.size(); ++i)
-    ASSERT_EQ(plain.candidates[i], quick.candidates[i]) << "candidate " << i;
-  ASSERT_EQ(plain.snapshots.size(), 12u);
-  for (std::size_t b = 0; b < plain.snapshots.size(); ++b)
-    ExpectSameDesign(plain.snapshots[b], quick.snapshots[b], static_cast<int>(b));
-  ExpectSameDesign(Snapshot(*literal), Snapshot(*fast), 12);
+  ExpectSameRun(*literal, plain, *fast, quick, AutoTuneOutcome::Stopped, 12);
 }
+
+INSTANTIATE_TEST_SUITE_P(ReportSpacing, ChangesDuringTheRun, ::testing::Values(1, 97),
+                         [](const auto& info) { return "Every" + std::to_string(info.param); });
+
+// Whole fits in both modes on every fixture pair, against the plain loop: every band's values,
+// curves and status text, and what a window sees at its reports.
+struct FixturePair {
+  const char* name;
+  const char* target;
+  const char* source;
+};
+
+void PrintTo(const FixturePair& pair, std::ostream* out) {
+  *out << pair.name;
+}
+
+constexpr FixturePair kFixturePairs[] = {
+    {"Project", "target.dat", "source.dat"},
+    {"SmoothTilt", "tilt_target.dat", "tilt_source.dat"},
+    {"NarrowResonances", "resonances_target.dat", "resonances_source.dat"},
+    {"DeepNotches", "notches_target.dat", "notches_source.dat"},
+};
+
+class WholeFit : public ::testing::TestWithParam<std::tuple<FixturePair, std::uint8_t>> {};
+
+TEST_P(WholeFit, EqualsThePlainLoopBitForBit) {
+  const auto& [pair, mode] = GetParam();
+  auto literal = LoadedDesign(pair.target, pair.source);
+  literal->AutoTuneMode = mode;
+  auto fast = std::make_unique<EqDesign>(*literal);
+  constexpr int kReportEvery = 997;
+  RecordingObserver plain(*literal, kReportEvery), quick(*fast, kReportEvery);
+  ExpectSameRun(*literal, plain, *fast, quick, AutoTuneOutcome::Finished, 26);
+  // The fit did something: most bands hold a filter.
+  int filters = 0;
+  for (int n = 0; n < kAutoBandCount; ++n) filters += fast->BandGain[n] != 0;
+  EXPECT_GT(filters, 13);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFixturePair, WholeFit,
+                         ::testing::Combine(::testing::ValuesIn(kFixturePairs),
+                                            ::testing::Values(0, 1)),
+                         [](const auto& info) {
+                           return std::string(std::get<0>(info.param).name) +
+                                  (std::get<1>(info.param) ? "Fast" : "Normal");
+                         });
 
 }  // namespace
 }  // namespace calyxon

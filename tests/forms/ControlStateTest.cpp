@@ -1,6 +1,8 @@
 // State that the programs read back from their controls.
 #include <gtest/gtest.h>
 #include <QFile>
+#include <QFontMetrics>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <stdexcept>
@@ -95,6 +97,36 @@ TEST(ControlState, AutoSizedLabelFollowsItsText) {
   label.setCaption("03 VOCAL1");
   EXPECT_EQ(label.width(), 70);
   EXPECT_EQ(label.caption(), "03 VOCAL1");
+}
+
+// First and last rows of picture that hold ink (pixels well darker than white).
+std::pair<int, int> inkedRows(const QImage& picture) {
+  int first = -1, last = -1;
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x)
+      if (qGray(picture.pixel(x, y)) < 128) {
+        if (first < 0) first = y;
+        last = y;
+        break;
+      }
+  return {first, last};
+}
+
+TEST(ControlState, ALabelDrawsItsTextFromTheTopAndClipsTheBottom) {
+  // A panel's name line: a 15-pixel font in a 10-pixel line.
+  Label label(nullptr);
+  label.setAutoSize(false);
+  label.setBounds(0, 0, 70, 10);
+  label.setFontSize(11);
+  label.setAlignment(taCenter);
+  label.setColor(clWhite);
+  label.setCaption("03 VOCAL1");
+  const QFontMetrics metrics(label.font());
+  const int capTop = metrics.ascent() - metrics.capHeight();
+  ASSERT_LT(capTop, 10);
+  const auto [first, last] = inkedRows(label.grab().toImage());
+  EXPECT_NEAR(first, capTop, 1);  // the glyphs' tops, where the line begins
+  EXPECT_EQ(last, 9);             // cut off at the line's bottom
 }
 
 TEST(ProgressBar, PositionPastTheEndReadsAsTheEndSoTheProbeLoopStops) {
@@ -199,7 +231,8 @@ TEST(HitTest, FindsTheTopmostWindowedChildSkippingDisabledOnes) {
   Label label(&form);  // no window of its own
   label.setBounds(200, 0, 50, 20);
   EXPECT_EQ(panel.top(), 0);
-  EXPECT_EQ(panel.y(), form.menuBarHeight());
+  EXPECT_GT(form.menuBarHeight(), 0);
+  EXPECT_EQ(panel.y(), menu.bar()->geometry().bottom() + 1);
   EXPECT_EQ(form.clientHeight(), 410);
 
   EXPECT_EQ(childWindowFromPoint(&form, {10, 10}, true, false), &panel);

@@ -5,16 +5,16 @@
 
 #include "forms/Application.h"
 #include "forms/Button.h"
-#include "runtime/Convert.h"
 #include "forms/Dialogs.h"
 #include "forms/FileDialog.h"
 #include "forms/ScriptedDialogs.h"
+#include "runtime/Convert.h"
 
 namespace forms {
 namespace {
 
 TEST(MessageBoxes, ScriptedAnswersAreRecordedInOrder) {
-  QGuiApplication::setApplicationDisplayName("Vondrix");
+  setApplicationTitle("Vondrix");
   ScriptedDialogs dialogs;
   dialogs.answer("Cancel");
   dialogs.answer("No");
@@ -53,7 +53,7 @@ TEST(MessageBoxes, ResponderIsRestoredWhenTheScriptEnds) {
 }
 
 TEST(ExceptionsInHandlers, AreShownInTheErrorBoxAndTheProgramGoesOn) {
-  QGuiApplication::setApplicationDisplayName("Calyxon");
+  setApplicationTitle("Calyxon");
   ScriptedDialogs dialogs;
   Button button(nullptr);
   int clicks = 0;

@@ -1,12 +1,21 @@
 #include <gtest/gtest.h>
 #include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QTest>
+#include <memory>
 
+#include "forms/Application.h"
+#include "forms/Dialogs.h"
 #include "forms/Form.h"
+#include "forms/Menu.h"
+#include "forms/Panel.h"
+#include "forms/Screen.h"
 #include "forms/ScriptedDialogs.h"
 #include "platform/WindowDirectory.h"
 #include "tests/forms/Wait.h"
+#include "tests/forms/WindowTitle.h"
 
 namespace forms {
 namespace {
@@ -69,24 +78,123 @@ TEST(FormClose, FreeDeletesTheFormAndAFailingHandlerRefuses) {
   EXPECT_TRUE(waitUntil([&] { return form.isNull(); }));
 }
 
-TEST(FormGeometry, ClientAndOuterSizesFollowTheBorderStyle) {
+TEST(FormGeometry, AnOuterSizeLosesTheClassicFrameOfEveryBorderedWindow) {
+  struct Row {
+    const char* name;
+    BorderStyle style;
+    QSize client;
+  } rows[] = {
+      {"single", bsSingle, {722, 383}},
+      {"sizeable", bsSizeable, {722, 383}},
+      {"dialog", bsDialog, {722, 383}},
+      {"none", bsNone, {730, 410}},
+  };
+  for (const Row& r : rows) {
+    Form form;
+    form.setBorderStyle(r.style);
+    form.setOuterSize(730, 410);
+    EXPECT_EQ(QSize(form.clientWidth(), form.clientHeight()), r.client) << r.name;
+    EXPECT_EQ(QSize(form.outerWidth(), form.outerHeight()), QSize(730, 410)) << r.name;
+    form.setClientSize(568, 390);
+    EXPECT_EQ(form.size(), QSize(568, 390)) << r.name;
+  }
   Form splash;
   splash.setBorderStyle(bsNone);
-  splash.setBorderIcons(0);
-  splash.setClientSize(568, 390);
-  EXPECT_EQ(splash.outerWidth(), 568);
-  EXPECT_EQ(splash.outerHeight(), 390);
   EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
+  splash.setLeft(150);
+  splash.setTop(20);
+  EXPECT_EQ(QPoint(splash.left(), splash.top()), QPoint(150, 20));
+}
 
-  Form main;
-  main.setOuterSize(730, 410);
-  EXPECT_EQ(main.clientWidth(), 722);
-  EXPECT_EQ(main.clientHeight(), 383);
-  EXPECT_EQ(main.outerHeight(), 410);
-  main.setLeft(150);
-  main.setTop(20);
-  EXPECT_EQ(main.left(), 150);
-  EXPECT_EQ(main.top(), 20);
+// A form with a menu bar and panels, put together in the order given.
+struct MenuForm {
+  Form form;
+  Panel before{&form};
+  std::unique_ptr<MainMenu> menu;
+  std::unique_ptr<Panel> after;
+
+  explicit MenuForm(bool outer) {
+    form.setBorderStyle(bsSingle);
+    if (outer)
+      form.setOuterSize(730, 410);
+    else
+      form.setClientSize(400, 300);
+    before.setBounds(0, 0, 90, 80);
+    menu = std::make_unique<MainMenu>(&form);  // attached while still empty
+    after = std::make_unique<Panel>(&form);
+    after->setBounds(90, 10, 90, 80);
+    MenuItem* file = menu->addItem("&File");  // the bar grows now
+    file->addItem("E&xit", "Ctrl+X");
+    menu->addItem("&Option");
+  }
+  int barHeight() const { return menu->bar()->height(); }
+  // Each panel's client position holds, below the bar.
+  void expectPanelsBelowTheBar() const {
+    EXPECT_EQ(before.pos(), QPoint(0, barHeight()));
+    EXPECT_EQ(QPoint(before.left(), before.top()), QPoint(0, 0));
+    EXPECT_EQ(after->pos(), QPoint(90, 10 + barHeight()));
+    EXPECT_EQ(QPoint(after->left(), after->top()), QPoint(90, 10));
+  }
+};
+
+TEST(FormMenuBar, TheClientAreaStaysBelowTheBarWhateverTheOrder) {
+  MenuForm f(false);
+  EXPECT_GT(f.barHeight(), 0);
+  EXPECT_EQ(f.form.menuBarHeight(), f.barHeight());
+  EXPECT_EQ(f.menu->bar()->geometry(), QRect(0, 0, 400, f.barHeight()));
+  f.expectPanelsBelowTheBar();
+  EXPECT_EQ(QSize(f.form.clientWidth(), f.form.clientHeight()), QSize(400, 300));
+  EXPECT_EQ(f.form.height(), 300 + f.barHeight());
+  EXPECT_EQ(childWindowFromPoint(&f.form, {10, 10}, true, false), &f.before);
+
+  // The bar's height follows its font; a client size stays the client size.
+  const int small = f.barHeight();
+  QFont big = f.menu->bar()->font();
+  big.setPixelSize(30);
+  f.menu->bar()->setFont(big);
+  EXPECT_GT(f.barHeight(), small);
+  f.expectPanelsBelowTheBar();
+  EXPECT_EQ(f.form.clientHeight(), 300);
+}
+
+TEST(FormMenuBar, AnOuterSizeKeepsItsOuterSizeAndTheBarTakesFromTheClientArea) {
+  MenuForm f(true);
+  f.form.show();
+  EXPECT_GT(f.barHeight(), 0);
+  EXPECT_EQ(QSize(f.form.outerWidth(), f.form.outerHeight()), QSize(730, 410));
+  EXPECT_EQ(QSize(f.form.clientWidth(), f.form.clientHeight()), QSize(722, 383 - f.barHeight()));
+  f.expectPanelsBelowTheBar();
+  f.form.setOuterSize(730, 690);
+  EXPECT_EQ(f.form.clientHeight(), 663 - f.barHeight());
+  f.expectPanelsBelowTheBar();
+}
+
+TEST(FormMenuBar, AClickOnATitleOpensItsMenu) {
+  MenuForm f(false);
+  f.form.show();
+  QMenuBar* bar = f.menu->bar();
+  MenuItem* file = f.menu->item(0);
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(file->action()).center());
+  QMenu* menu = file->action()->menu();
+  EXPECT_TRUE(waitUntil([&] { return menu->isVisible(); }));
+  menu->hide();
+}
+
+TEST(FormTitle, TheWindowSystemShowsTheCaptionAndBoxesTheApplicationTitle) {
+  setApplicationTitle("Vondrix");
+  Form form;
+  form.setCaption("Vondrix Main Screen");
+  form.show();
+  EXPECT_EQ(windowSystemTitle(form), "Vondrix Main Screen");
+  form.setCaption("About this program");
+  EXPECT_EQ(windowSystemTitle(form), "About this program");
+  ScriptedDialogs dialogs;
+  ShowMessage("Can't Open COM Port");
+  showErrorText("'' is not a valid integer value");
+  ASSERT_EQ(dialogs.boxes.size(), 2u);
+  EXPECT_EQ(dialogs.boxes[0].caption, "Vondrix");
+  EXPECT_EQ(dialogs.boxes[1].caption, "Vondrix");
+  EXPECT_EQ(applicationTitle(), "Vondrix");
 }
 
 }  // namespace

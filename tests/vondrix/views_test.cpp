@@ -29,14 +29,14 @@ TEST_F(Views, ScreensMarkTheShownOneByTheButtonFont) {
   EXPECT_TRUE(m.PanelTable[33]->visible());
   EXPECT_FALSE(m.PanelTable[33]->enabled());
   EXPECT_EQ(m.PanelTable[33]->geometry().topLeft(), m.PanelTable[1]->geometry().topLeft());
-  EXPECT_EQ(QSize(m.clientWidth(), m.clientHeight()), QSize(730, 410));
+  EXPECT_EQ(QSize(m.outerWidth(), m.outerHeight()), QSize(730, 410));
 }
 
 TEST_F(Views, FullViewShowsAllButKeepsTheOtherScreenDisabled) {
   TForm1& m = withThree();
   m.FullView1Click();
   EXPECT_TRUE(m.FullView1->checked());
-  EXPECT_EQ(QSize(m.clientWidth(), m.clientHeight()), QSize(730, 690));
+  EXPECT_EQ(QSize(m.outerWidth(), m.outerHeight()), QSize(730, 690));
   EXPECT_FALSE(m.Button2->visible());
   EXPECT_TRUE(m.PanelTable[64]->visible());
   EXPECT_FALSE(m.PanelTable[40]->enabled());
@@ -64,7 +64,7 @@ TEST_F(Views, HideUnusedHidesEmptySlotsAndOnScreen2MovesPanelsDown) {
   m.HideUnusedPanel1Click();
   EXPECT_EQ(m.PanelTable[33]->geometry().topLeft() - m.PanelTable[1]->geometry().topLeft(),
             QPoint(0, 4 * 80));
-  EXPECT_EQ(QSize(m.clientWidth(), m.clientHeight()), QSize(730, 410));
+  EXPECT_EQ(QSize(m.outerWidth(), m.outerHeight()), QSize(730, 410));
   m.HideUnusedPanel1Click();  // unchecking lays out screen 1 again
   EXPECT_EQ(m.Button2->fontName(), "@System");
 }

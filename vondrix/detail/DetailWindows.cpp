@@ -4,12 +4,15 @@
 
 namespace vondrix {
 
-DetailWindow::DetailWindow(NetworkState& net, const QString& caption, int width, int height)
+DetailWindow::DetailWindow(NetworkState& net, const QString& caption, QSize size, SizeGiven given)
     : net_(net) {
   setCaption(caption);
   setBorderStyle(forms::bsSingle);
   setBorderIcons(forms::biSystemMenu);
-  setClientSize(width, height);
+  if (given == SizeGiven::OuterSize)
+    setOuterSize(size.width(), size.height());
+  else
+    setClientSize(size.width(), size.height());
   muteButton_ = new forms::BitBtn(this);
   OnClose = [this](forms::CloseAction& action) { FormClose(action); };
   centerOnScreen();
@@ -20,11 +23,13 @@ void DetailWindow::FormClose(forms::CloseAction& action) {
   action = forms::caHide;
 }
 
-TForm3::TForm3(NetworkState& net) : DetailWindow(net, "Detail Functions", 593, 525) {
+TForm3::TForm3(NetworkState& net)
+    : DetailWindow(net, "Detail Functions", {593, 525}, SizeGiven::ClientArea) {
   BitBtn14 = muteButton_;
 }
 
-TForm7::TForm7(NetworkState& net) : DetailWindow(net, "Zarnel Detail Functions", 607, 577) {
+TForm7::TForm7(NetworkState& net)
+    : DetailWindow(net, "Zarnel Detail Functions", {607, 577}, SizeGiven::OuterSize) {
   setColor(forms::rgb(0xDE, 0xEF, 0xD6));
   BitBtn3 = muteButton_;
 }

@@ -16,7 +16,9 @@ class DetailWindow : public forms::Form {
   forms::BitBtn* muteButton() const { return muteButton_; }
 
  protected:
-  DetailWindow(NetworkState& net, const QString& caption, int width, int height);
+  // How a window's size is given: as its client area or as its whole (outer) size.
+  enum class SizeGiven { ClientArea, OuterSize };
+  DetailWindow(NetworkState& net, const QString& caption, QSize size, SizeGiven given);
   void FormClose(forms::CloseAction& action);
 
   forms::BitBtn* muteButton_;

@@ -22,7 +22,7 @@ TForm5::TForm5() {
   setCaption("About this program");
   setBorderStyle(forms::bsSingle);
   setBorderIcons(forms::biSystemMenu);
-  setClientSize(414, 120);
+  setOuterSize(414, 120);
   setColor(forms::clAqua);
 
   Image1 = new forms::Image(this);

@@ -20,7 +20,7 @@ TForm1::TForm1(Program& program)
   setCaption("Vondrix Main Screen");
   setBorderStyle(forms::bsSingle);
   BuildMenus();
-  setClientSize(730, 410);
+  setOuterSize(730, 410);
 
   Button2 = new forms::Button(this);
   Button2->setBounds(0, 328, 361, 30);

@@ -163,7 +163,7 @@ void TForm1::ShowScreen(int first) {
       p->setEnabled(slot <= count);
     }
   }
-  setClientSize(730, 410);
+  setOuterSize(730, 410);
   Button2->show();
   Button3->show();
   Button2->setFontName(first == 1 ? "@System" : "MS Sans Serif");
@@ -197,7 +197,7 @@ void TForm1::FullView1Click() {
       p->setVisible(!(HideUnusedPanel1->checked() && slot > count));
   }
   FullView1->setChecked(true);
-  setClientSize(730, 690);
+  setOuterSize(730, 690);
   Button2->hide();
   Button3->hide();
 }

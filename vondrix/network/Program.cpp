@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "forms/Application.h"
 #include "platform/Paths.h"
 #include "platform/PosixSerialPort.h"
 #include "platform/SingleInstance.h"
@@ -24,6 +25,7 @@ Program::~Program() {
 }
 
 void Program::CreateForms() {
+  forms::setApplicationTitle("Vondrix");
   splash_ = std::make_unique<TForm2>(*this);
   Form2 = splash_.get();
   forms::setMainForm(Form2);
@@ -84,7 +86,6 @@ int WinMain(int argc, char** argv) {
   platform::SingleInstance instance("ORSEK VONDRIX");
   if (!instance.acquired()) return 1;
   QApplication app(argc, argv);
-  QApplication::setApplicationDisplayName("Vondrix");
   QApplication::setQuitOnLastWindowClosed(false);
   platform::PosixSerialBackend backend(platform::PortDirectory::load());
   Program program(backend);

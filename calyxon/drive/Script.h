@@ -1,0 +1,41 @@
+// The operator script that calyxon-drive performs: one action a line.
+//
+//   # a comment; blank lines are skipped
+//   answer-dialog /tmp/target.dat     the next file dialog chooses this path ("cancel": Cancel)
+//   answer-box Cancel                 the next message box answers with this button
+//   menu File>Load Target Mic File    opens the menus with mouse clicks and clicks the entry
+//   type Edit6 1.2                    selects the edit's text and types over it
+//   key Edit6 Enter                   one key (Enter, Escape, Backspace, Tab or a character)
+//   click RadioButton3                a mouse click on the control
+//   post-message 0x8750 12            posts (message, lParam) to the window titled "Calyxon"
+//                                     through the window directory and waits until it is handled
+//   wait-idle                         until no fit is running
+//   wait 2100                         lets the window run for this many milliseconds
+//   close                             the window's close box
+//   expect-status  Calibration Done !!   the status line's text
+//   expect Edit5 6                    a control's text (caption, position, "checked"/"unchecked")
+//   expect-box Pls Open File of Target Mic First !!   the last message box's text
+//   write-bands /tmp/bands.json       Fc, BW and Gain of the 32 bands, 17 significant digits
+//
+// A verb and its first argument are separated by one blank; the last argument is the rest of
+// the line as it stands, blanks included, with "\n" read as a line end and "\\" as "\".
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace calyxon::drive {
+
+struct Command {
+  int line = 0;  // 1-based line in the script
+  QString verb;
+  QStringList args;
+};
+
+// The commands of a script's text; nothing and a message naming the line when a line has an
+// unknown verb or too few arguments.
+std::optional<std::vector<Command>> ParseScript(const QString& text, QString* error);
+
+}  // namespace calyxon::drive

@@ -1,0 +1,172 @@
+// The designer window's creation, Reset, the redraw timer, help, About, the close and the menu
+// entries that call handlers of their own.
+#include "calyxon/ui/DesignerForm.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "calyxon/eq/FrequencyGrid.h"
+#include "calyxon/ui/AboutForm.h"
+#include "calyxon/ui/DesignReset.h"
+#include "calyxon/ui/Program.h"
+#include "platform/Paths.h"
+#include "platform/Shell.h"
+
+namespace calyxon {
+
+namespace {
+constexpr char kHelpFileName[] = "EQHLP.html";
+}
+
+TForm1::TForm1(Program& program) : Design(program.Design), program_(program) {
+  setBorderStyle(forms::bsSingle);
+  setBorderIcons(forms::biSystemMenu | forms::biMinimize);
+  BuildMenus();
+  BuildPlots();
+  BuildPages();
+  BuildDialogs();
+  setClientSize(940, 632);
+  centerOnScreen();
+  OnMessage = [this](std::uint32_t message, std::uint64_t wParam, std::int64_t lParam) {
+    Dispatch(message, wParam, lParam);
+  };
+  OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate() {
+  PageControl1->setActivePage(TabSheet1);
+  TabSheet3->setTabVisible(false);
+  for (forms::MenuItem* item : {SingleProject1, ProjectGroup1, SaveCurve1}) {
+    item->setEnabled(false);
+    item->setVisible(false);
+  }
+  setCaption("Calyxon");
+  // The help page is looked for in the folder that is current now, at start-up.
+  HelpFilePath = QDir::currentPath() + "/" + kHelpFileName;
+  Button16Click();
+  Button17Click();
+  FillCosSinTable(Design);
+  UploadAddressReceived = 0;
+  UploadAddressValue = 0;
+}
+
+void TForm1::BuildFrequencyGrid() {
+  calyxon::BuildFrequencyGrid(Design);
+  FcBar->setMin(0);
+  FcBar->setMax(Design.GridCount - 1);
+}
+
+void TForm1::Button16Click() {
+  ResetDesignStart(Design);
+  TargetPath.clear();
+  SourcePath.clear();
+  Edit1->setText("");
+  Edit24->setText("");
+  BuildFrequencyGrid();
+  ResetDesignTables(Design);
+  ProgressBar1->setPosition(0);
+  for (forms::Edit* edit : {Edit2, Edit5, Edit3, Edit4}) edit->setText("0");
+  Design.RedrawRequested = 1;
+}
+
+void TForm1::Reset1Click() {
+  Button16Click();
+  Button17Click();
+}
+
+void TForm1::PresetEQ1Click() {
+  Button17Click();
+}
+
+void TForm1::Timer2Timer() {
+  if (Design.RedrawRequested) RedrawCurves();
+  Design.RedrawRequested = 0;
+}
+
+void TForm1::ShowStatus(const QString& text) {
+  StatusBar1->setSimpleText(text);
+}
+
+void TForm1::OpenTargetMicFile1Click() {
+  Button2Click();
+}
+
+void TForm1::OpenSourceMic1Click() {
+  Button3Click();
+}
+
+void TForm1::TTTTyy1Click() {
+  Button19Click();
+}
+
+void TForm1::Save1Click() {
+  Button18Click();
+}
+
+// Projects, curve files and the download are not part of this version yet: say so rather
+// than seem to have done it.
+void TForm1::ShowNotAvailable() {
+  ShowStatus("Not available in this version yet");
+}
+
+void TForm1::Button18Click() {
+  ShowNotAvailable();
+}
+
+void TForm1::Button19Click() {
+  ShowNotAvailable();
+}
+
+void TForm1::SaveTarget1Click() {
+  ShowNotAvailable();
+}
+
+void TForm1::Save2Click() {
+  ShowNotAvailable();
+}
+
+void TForm1::SaveManualEQ1Click() {
+  ShowNotAvailable();
+}
+
+void TForm1::N11Click(forms::MenuItem*) {
+  ShowNotAvailable();
+}
+
+void TForm1::Exit2Click() {
+  close();
+}
+
+void TForm1::Content1Click() {
+  // The help page of the start-up folder; a program started from elsewhere (by Vondrix, from
+  // a desktop menu) shows the copy beside it instead.
+  QString page = HelpFilePath;
+  if (!QFileInfo::exists(page))
+    page = QString::fromStdString(platform::exeFolder()) + kHelpFileName;
+  if (!QFileInfo::exists(page)) {
+    forms::MessageBox("The help page " + HelpFilePath + " is missing, and there is none beside " +
+                          "the program either.",
+                      "Help", forms::MB_OK | forms::MB_ICONWARNING);
+    return;
+  }
+  if (!platform::openDocument(page.toStdString()))
+    forms::MessageBox(
+        "Can't show the help page " + page + ": install xdg-utils and a web browser to read it.",
+        "Help", forms::MB_OK | forms::MB_ICONWARNING);
+}
+
+void TForm1::About1Click() {
+  program_.Form2->show();
+}
+
+void TForm1::FormCloseQuery(bool& canClose) {
+  if (!FitRunning()) return;
+  // The fit's loop still runs on this window: stop it first, close once it has returned.
+  canClose = false;
+  closeAfterFit_ = true;
+  Panel1->setColor(forms::clBtnFace);
+}
+
+}  // namespace calyxon

@@ -1,0 +1,59 @@
+// The six manual bands, designer bands 26..31, as numbers: what the window's edits hold after
+// they have been read, and what an apply makes of them. No widgets; the window reads and
+// writes its 18 edits (DesignerManualEq.cpp).
+//
+// Each band has a centre (or corner) frequency in kHz, a Q and a gain in dB. Q 0 stands for a
+// low shelf and Q 200 for a high shelf; any other Q is a peak of bandwidth Fc / Q.
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "calyxon/eq/EqDesign.h"
+
+namespace calyxon {
+
+inline constexpr int kManualBandCount = 6;
+inline constexpr int kFirstManualBand = 26;
+inline constexpr double kLowShelfQ = 0;
+inline constexpr double kHighShelfQ = 200;
+
+struct ManualBand {
+  double Fc = 0;    // kHz, as typed
+  double Q = 0;     // 0 low shelf, 200 high shelf
+  double Gain = 0;  // dB
+};
+using ManualBands = std::array<ManualBand, kManualBandCount>;
+
+enum class ManualField { Fc, Q, Gain };
+
+// The limit checks of one edit, in their order: the value to write into the edit when the
+// value read breaks a limit, else nothing. Each check reads the edit again, so the caller
+// asks once per check: check 0 is the upper limit, check 1 the lower one.
+// Fc (kHz): above 20 kHz gives 20, below 20 Hz gives 0.02; Q: above 200 gives 200, below 0
+// gives 0; Gain: above 20 dB gives 20, below -20 dB gives -20.
+inline constexpr int kClampChecks = 2;
+std::optional<double> ClampedValue(ManualField field, int check, double value);
+
+// Puts the bands into the design: each frequency snapped to the nearest grid point (band 2's
+// frequency first cut to whole hertz), Q turned into a bandwidth (0 low shelf, 22050 high
+// shelf, else Fc / Q), the gain as it is. Bands with a frequency and a gain get their response;
+// the others a zero response (their fine curves stay). Then BandSumCurve over all 32 bands,
+// ErrorCurve = target - (band sum + source) and ResidualCurve = ErrorCurve.
+void ApplyManualBands(EqDesign& design, const ManualBands& bands);
+
+// Where the three track bars stand for one band: FcBar the grid index nearest to the frequency
+// (cut to whole hertz first when truncateFc), BwBar 0 / 20000 for the shelves or trunc(Q * 100),
+// GainBar trunc(Gain * 100).
+struct ManualBarPositions {
+  int Fc = 0, Bw = 0, Gain = 0;
+};
+ManualBarPositions BarPositionsFor(const EqDesign& design, const ManualBand& band, bool truncateFc);
+
+// The frequencies of Preset EQ in Hz (each snapped to the grid), with Q 1 and gain 0.
+inline constexpr std::array<double, kManualBandCount> kPresetEqFrequencies = {60,   200,  800,
+                                                                              2400, 6000, 15000};
+inline constexpr double kPresetEqQ = 1;
+inline constexpr int kPresetEqBwBar = 100;
+
+}  // namespace calyxon

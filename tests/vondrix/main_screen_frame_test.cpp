@@ -1,0 +1,136 @@
+// The main screen's frame as a user meets it: the menu bar reached by the mouse, the
+// titles the window system shows, the client area of both views, the name lines.
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include "platform/Settings.h"
+#include "program_fixture.h"
+#include "tests/forms/Wait.h"
+#include "tests/forms/WindowTitle.h"
+#include "vondrix/network/AboutForm.h"
+
+namespace {
+
+using sim::Model;
+using vondrix::TForm1;
+
+class MainScreenFrame : public ProgramTest {
+ protected:
+  TForm1& withTwo() {
+    add(Model::Q5V, 3);
+    add(Model::Z3K, 40);
+    return start();
+  }
+  // Clicks the middle of action's entry in a bar or a menu.
+  static void clickEntry(QWidget* barOrMenu, QAction* action) {
+    QRect r;
+    if (auto* bar = qobject_cast<QMenuBar*>(barOrMenu)) r = bar->actionGeometry(action);
+    if (auto* menu = qobject_cast<QMenu*>(barOrMenu)) r = menu->actionGeometry(action);
+    QTest::mouseClick(barOrMenu, Qt::LeftButton, {}, r.center());
+  }
+};
+
+TEST_F(MainScreenFrame, TheMenuBarSitsAboveThePanelsAndTheMouseReachesTheRegions) {
+  TForm1& m = withTwo();
+  ASSERT_TRUE(m.isVisible());
+  QMenuBar* bar = m.MainMenu1->bar();
+  EXPECT_TRUE(bar->isVisible());
+  EXPECT_GT(bar->height(), 0);
+  EXPECT_EQ(bar->geometry(), QRect(0, 0, m.width(), bar->height()));
+  EXPECT_EQ(m.PanelTable[1]->y(), bar->geometry().bottom() + 1);
+  EXPECT_EQ(m.PanelTable[1]->top(), 0);
+
+  forms::MenuItem* option = m.MainMenu1->item(2);
+  ASSERT_EQ(option->caption(), "&Option");
+  QMenu* optionMenu = option->action()->menu();
+  clickEntry(bar, option->action());
+  ASSERT_TRUE(forms::waitUntil([&] { return optionMenu->isVisible(); }));
+
+  forms::MenuItem* tv = option->item(2);
+  ASSERT_EQ(tv->caption(), "TV Channel");
+  QMenu* regions = tv->action()->menu();
+  clickEntry(optionMenu, tv->action());
+  ASSERT_TRUE(forms::waitUntil([&] { return regions->isVisible(); }));
+  clickEntry(regions, m.Japan1->action());
+  EXPECT_TRUE(forms::waitUntil([&] { return !optionMenu->isVisible(); }));
+  EXPECT_EQ(program.TvRegion, 4);
+  EXPECT_TRUE(m.Japan1->checked());
+  EXPECT_FALSE(m.Taiwan1->checked());
+}
+
+TEST_F(MainScreenFrame, WindowsShowExactlyTheirCaptionsAndBoxesTheProgramsTitle) {
+  platform::Settings("Vondrix").write("TV", "");  // as at the first start
+  TForm1& m = withTwo();
+  // The first start's conversion error carries the program's title.
+  ASSERT_EQ(dialogs.texts(forms::DialogKind::Error).size(), 1u);
+  EXPECT_EQ(dialogs.boxes.back().caption, "Vondrix");
+  const std::pair<QWidget*, QString> windows[] = {
+      {&m, "Vondrix Main Screen"},
+      {program.Form5, "About this program"},
+      {program.Form6, "Display Select"},
+      {program.Form3, "Detail Functions"},
+      {program.Form7, "Zarnel Detail Functions"},
+  };
+  for (const auto& [window, caption] : windows)
+    EXPECT_EQ(forms::windowSystemTitle(*window), caption);
+}
+
+TEST_F(MainScreenFrame, BothViewsFillTheClientAreaOfTheirOuterSize) {
+  TForm1& m = withTwo();
+  const int bar = m.MainMenu1->bar()->height();
+  EXPECT_EQ(QSize(m.outerWidth(), m.outerHeight()), QSize(730, 410));
+  EXPECT_EQ(QSize(m.clientWidth(), m.clientHeight()), QSize(722, 383 - bar));
+  // The screen buttons end just above the client area's bottom.
+  const int buttonsEnd = m.Button2->top() + m.Button2->height();
+  EXPECT_LE(buttonsEnd, m.clientHeight());
+  EXPECT_LT(m.clientHeight() - buttonsEnd, 10);
+  EXPECT_LE(m.Button3->left() + m.Button3->width(), m.clientWidth());
+
+  m.FullView1Click();
+  EXPECT_EQ(QSize(m.outerWidth(), m.outerHeight()), QSize(730, 690));
+  EXPECT_EQ(QSize(m.clientWidth(), m.clientHeight()), QSize(722, 663 - bar));
+  EXPECT_LE(m.PanelTable[64]->top() + m.PanelTable[64]->height(), m.clientHeight());
+
+  m.FullView1Click();
+  EXPECT_EQ(QSize(m.clientWidth(), m.clientHeight()), QSize(722, 383 - bar));
+}
+
+TEST_F(MainScreenFrame, OtherWindowsTakeTheirSizesAsGiven) {
+  withTwo();
+  struct Row {
+    forms::Form* window;
+    QSize client;
+  } rows[] = {
+      {program.Form5, {414 - 8, 120 - 27}},  // given as its outer size
+      {program.Form7, {607 - 8, 577 - 27}},  // likewise
+      {program.Form3, {593, 525}},           // given as its client area
+      {program.Form4, {446, 83}},
+  };
+  for (const Row& r : rows)
+    EXPECT_EQ(QSize(r.window->clientWidth(), r.window->clientHeight()), r.client)
+        << r.window->caption().toStdString();
+}
+
+TEST_F(MainScreenFrame, ANameLineShowsTheTopOfItsGlyphs) {
+  TForm1& m = withTwo();
+  forms::Label* line = m.PanelLabels[1][0];
+  ASSERT_TRUE(line->visible());
+  const QImage shot = line->grab().toImage();
+  ASSERT_EQ(shot.height(), 10);
+  // White text on green: the rows that hold text run from the glyphs' tops to the
+  // line's bottom edge, where they are cut off.
+  std::vector<int> rows;
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x)
+      if (qGray(shot.pixel(x, y)) > 160) {
+        rows.push_back(y);
+        break;
+      }
+  ASSERT_FALSE(rows.empty());
+  const QFontMetrics metrics(line->font());
+  EXPECT_NEAR(rows.front(), metrics.ascent() - metrics.capHeight(), 1);
+  EXPECT_EQ(rows.back(), 9);
+}
+
+}  // namespace
