@@ -31,7 +31,7 @@
 #include <vector>
 
 #include "calyxon/eq/EqDesign.h"
-#include "calyxon/eq/ManualBands.h"
+#include "calyxon/eq/ManualEq.h"
 #include "calyxon/eq/PresetSlots.h"
 
 namespace calyxon {
@@ -61,11 +61,10 @@ struct Project {
   double PlotMax = 0, PlotMin = 0, PlotReference = 0;
 };
 
-// The manual band's lines from its edits as typed: Fc and the bandwidth from the Fc and Q
-// values (not snapped to the grid), the gain text without surrounding blanks and with the
-// system's decimal separator written as ".". All three texts are checked: one that is not a
-// number throws runtime::ConversionError, so a save stops before anything is written.
-ProjectManualBand ProjectManualBandFromEdits(const ManualBandTexts& texts);
+// The manual band's lines from its values as read from its edits (Fc and the bandwidth from
+// Fc and Q, not snapped to the grid) and the gain edit's text, which the caller has read as a
+// number: without surrounding blanks and with the system's decimal separator written as ".".
+ProjectManualBand ProjectManualBandFrom(const ManualBand& band, const QString& gainText);
 
 // The design's part of a project: counts, curves, bands, plot levels and the slot tables.
 // Paths, manual bands and the two flags are the window's to fill in.

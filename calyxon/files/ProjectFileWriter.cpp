@@ -53,15 +53,14 @@ class LineWriter {
 
 }  // namespace
 
-ProjectManualBand ProjectManualBandFromEdits(const ManualBandTexts& texts) {
-  ProjectManualBand band;
-  band.FcKhz = EditValue(texts.Fc);
-  band.Bw = BandwidthForQ(band.FcKhz * 1000, EditValue(texts.Q));
-  EditValue(texts.Gain);
-  QString gain = texts.Gain.trimmed();
+ProjectManualBand ProjectManualBandFrom(const ManualBand& band, const QString& gainText) {
+  ProjectManualBand lines;
+  lines.FcKhz = band.Fc;
+  lines.Bw = BandwidthForQ(band.Fc * 1000, band.Q);
+  QString gain = gainText.trimmed();
   gain.replace(runtime::decimalSeparator(), u'.');
-  band.GainText = gain.toStdString();
-  return band;
+  lines.GainText = gain.toStdString();
+  return lines;
 }
 
 Project ProjectFromDesign(const EqDesign& design, const PresetSlots& presets) {

@@ -1,6 +1,6 @@
 #include "calyxon/files/SmallOutputs.h"
 
-#include "calyxon/eq/ManualBands.h"
+#include "calyxon/eq/ManualEq.h"
 #include "calyxon/files/TextNumbers.h"
 
 namespace calyxon {

@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "calyxon/eq/EqDesign.h"
-#include "calyxon/ui/ManualEq.h"
+#include "calyxon/eq/ManualEq.h"
 #include "forms/Forms.h"
 
 namespace calyxon {

@@ -1,12 +1,10 @@
 // The manual bands' arithmetic: the edits' limits, the band values and bar positions an apply
-// and a click compute, the texts the bars and a project load write, and the recomputed curves.
+// and a click compute, what the bars and a project load write back, and the recomputed curves.
 #include <gtest/gtest.h>
-#include <QStringList>
 
 #include "calyxon/eq/BandResponse.h"
 #include "calyxon/eq/FrequencyGrid.h"
-#include "calyxon/eq/ManualBands.h"
-#include "runtime/Convert.h"
+#include "calyxon/eq/ManualEq.h"
 #include "runtime/FloatText.h"
 
 namespace calyxon {
@@ -18,130 +16,114 @@ class ManualBandsTest : public ::testing::Test {
     runtime::setDecimalSeparator(u'.');
     BuildFrequencyGrid(design);
   }
-  void TearDown() override { runtime::setDecimalSeparator(u'.'); }
 
   EqDesign design;
 };
 
-TEST_F(ManualBandsTest, ClampRewritesTextsOutsideTheLimits) {
+// The value an edit holds after both checks, each on what the one before left.
+double Clamped(ManualField field, double value) {
+  for (int check = 0; check < kClampChecks; ++check) {
+    if (const auto written = ClampedValue(field, check, value)) value = *written;
+  }
+  return value;
+}
+
+TEST_F(ManualBandsTest, ClampHoldsEachFieldWithinItsLimits) {
   const struct {
     ManualField field;
-    const char* text;
-    const char* clamped;
+    double value, clamped;
   } rows[] = {
-      {ManualField::Fc, "25", "20"},        {ManualField::Fc, "20.0001", "20"},
-      {ManualField::Fc, "20", "20"},        {ManualField::Fc, "0.01", "0.02"},
-      {ManualField::Fc, "-3", "0.02"},      {ManualField::Fc, "0.0207", "0.0207"},
-      {ManualField::Q, "250", "200"},       {ManualField::Q, "-1", "0"},
-      {ManualField::Q, "199.99", "199.99"}, {ManualField::Q, "0.707", "0.707"},
-      {ManualField::Gain, "30", "20"},      {ManualField::Gain, "-30", "-20"},
-      {ManualField::Gain, "-20", "-20"},    {ManualField::Gain, " 7.5 ", " 7.5 "},
+      {ManualField::Fc, 25, 20},        {ManualField::Fc, 20.0001, 20},
+      {ManualField::Fc, 20, 20},        {ManualField::Fc, 0.01, 0.02},
+      {ManualField::Fc, -3, 0.02},      {ManualField::Fc, 0.0207, 0.0207},
+      {ManualField::Q, 250, 200},       {ManualField::Q, -1, 0},
+      {ManualField::Q, 199.99, 199.99}, {ManualField::Gain, 30, 20},
+      {ManualField::Gain, -30, -20},    {ManualField::Gain, -20, -20},
   };
-  for (const auto& row : rows) {
-    EXPECT_EQ(ClampedEditText(row.field, row.text), row.clamped) << row.text;
-  }
+  for (const auto& row : rows) EXPECT_EQ(Clamped(row.field, row.value), row.clamped) << row.value;
 }
 
-TEST_F(ManualBandsTest, ATextThatIsNotANumberFailsWithTheRunTimeMessage) {
-  for (const char* text : {"1..2", "", "-", ".", "1,5", "0x10"}) {
-    try {
-      ClampedEditText(ManualField::Gain, text);
-      ADD_FAILURE() << text << " was taken";
-    } catch (const runtime::ConversionError& e) {
-      EXPECT_EQ(e.message(), QStringLiteral("'%1' is not a valid floating point value").arg(text));
-    }
-  }
-}
-
-TEST_F(ManualBandsTest, ApplyValuesSnapToTheGridAndOnlyBandTwoTruncatesTheHertz) {
+TEST_F(ManualBandsTest, ApplySnapsToTheGridAndOnlyBandTwoTruncatesTheHertz) {
+  ManualBands bands = {{{0.0207, 1, 3},    // 20.7 Hz snaps up to 21
+                        {0.0207, 1, 3},    // truncated to 20 Hz first
+                        {1.003, 2, -4.5},  // 1003 Hz snaps to 1000
+                        {0.06, 0, 6},      // low shelf
+                        {15, 200, -6},     // high shelf
+                        {1, 199.99, 1}}};  // a peak all the same
+  ApplyManualBands(design, bands);
   const struct {
-    int band;
-    ManualBandTexts texts;
     double Fc, Bw, Gain;
-  } rows[] = {
-      {1, {"0.0207", "1", "3"}, 21, 21, 3},  // 20.7 Hz snaps up to 21
-      {2, {"0.0207", "1", "3"}, 20, 20, 3},  // truncated to 20 Hz first
-      {3, {"1.003", "2", "-4.5"}, 1000, 500, -4.5},
-      {4, {"0.06", "0", "6"}, 60, 0, 6},           // low shelf
-      {5, {"15", "200", "-6"}, 15000, 22050, -6},  // high shelf
-      {6, {"1", "199.99", "1"}, 1000, 1000 / 199.99, 1},
-  };
-  for (const auto& row : rows) {
-    const ManualBandValues band = ManualBandFromEdits(design, row.band, row.texts);
-    EXPECT_EQ(band.Fc, row.Fc) << row.band;
-    EXPECT_EQ(band.Bw, row.Bw) << row.band;
-    EXPECT_EQ(band.Gain, row.Gain) << row.band;
+  } rows[] = {{21, 21, 3}, {20, 20, 3},        {1000, 500, -4.5},
+              {60, 0, 6},  {15000, 22050, -6}, {1000, 1000 / 199.99, 1}};
+  for (int k = 0; k < kManualBandCount; ++k) {
+    EXPECT_EQ(design.BandFc[kFirstManualBand + k], rows[k].Fc) << k;
+    EXPECT_EQ(design.BandBw[kFirstManualBand + k], rows[k].Bw) << k;
+    EXPECT_EQ(design.BandGain[kFirstManualBand + k], rows[k].Gain) << k;
   }
 }
 
 TEST_F(ManualBandsTest, BarPositionsAreTruncatedHundredths) {
   const struct {
-    ManualBandTexts texts;
-    bool truncateHz;
-    BarPositions bars;
+    ManualBand band;
+    bool truncateFc;
+    ManualBarPositions bars;
   } rows[] = {
-      {{"0.06", "1", "0"}, false, {40, 100, 0}},
-      {{"0.0207", "2.3", "-3.5"}, false, {1, 229, -350}},  // Q 2.3 x 100 is 229.99999...
-      {{"0.0207", "0.707", "0.29"}, true, {0, 70, 28}},    // RadioButton1Click: 20 Hz
-      {{"1", "0", "20"}, false, {330, 0, 2000}},
-      {{"22", "200", "-20"}, false, {659, 20000, -2000}},
-      {{"1", "199.99", "-0.001"}, false, {330, 19999, 0}},
+      {{0.06, 1, 0}, false, {40, 100, 0}},
+      {{0.0207, 2.3, -3.5}, false, {1, 229, -350}},  // 2.3 x 100 is 229.99999999999997
+      {{0.0207, 0.707, 0.29}, true, {0, 70, 28}},    // RadioButton1Click: 20 Hz
+      {{1, 0, 20}, false, {330, 0, 2000}},
+      {{22, 200, -20}, false, {659, 20000, -2000}},
+      {{1, 199.99, -0.001}, false, {330, 19999, 0}},
   };
   for (const auto& row : rows) {
-    const BarPositions bars = BarPositionsFromEdits(design, row.texts, row.truncateHz);
-    EXPECT_EQ(bars.Fc, row.bars.Fc) << row.texts.Fc.toStdString();
-    EXPECT_EQ(bars.Bw, row.bars.Bw) << row.texts.Q.toStdString();
-    EXPECT_EQ(bars.Gain, row.bars.Gain) << row.texts.Gain.toStdString();
+    const ManualBarPositions bars = BarPositionsFor(design, row.band, row.truncateFc);
+    EXPECT_EQ(bars.Fc, row.bars.Fc) << row.band.Fc;
+    EXPECT_EQ(bars.Bw, row.bars.Bw) << row.band.Q;
+    EXPECT_EQ(bars.Gain, row.bars.Gain) << row.band.Gain;
   }
 }
 
-TEST_F(ManualBandsTest, TextsWrittenByBarsPresetAndProjectLoad) {
-  EXPECT_EQ(StepTextFromBar(229), "2.29");
-  EXPECT_EQ(StepTextFromBar(7071), "70.71");
-  EXPECT_EQ(StepTextFromBar(-350), "-3.5");
-  EXPECT_EQ(StepTextFromBar(0), "0");
-  EXPECT_EQ(FcTextFromBar(design, 40), "0.06");
-  EXPECT_EQ(FcTextFromBar(design, 659), "22");
-
-  QStringList preset;
-  for (double hz : kPresetEqFrequencies) preset << GridKhzText(design, hz);
-  EXPECT_EQ(preset, (QStringList{"0.06", "0.2", "0.8", "2.4", "6", "15"}));
+TEST_F(ManualBandsTest, BarsAndProjectLoadsWriteTheirValuesAsPlainDecimals) {
+  const struct {
+    double value;
+    const char* text;
+  } written[] = {
+      {StepFromBar(229), "2.29"}, {StepFromBar(7071), "70.71"},    {StepFromBar(-350), "-3.5"},
+      {StepFromBar(0), "0"},      {FcFromBar(design, 40), "0.06"}, {FcFromBar(design, 659), "22"},
+  };
+  for (const auto& w : written) EXPECT_EQ(runtime::FloatToStr(w.value), w.text);
 
   const struct {
     double Fc, Bw, Gain;
-    ManualBandTexts texts;
+    const char *fc, *q, *gain;
   } bands[] = {
-      {1000, 400, -3.5, {"1", "2.5", "-3.5"}}, {1000, 1000 / 0.707, 2, {"1", "0.707", "2"}},
-      {60, 0, 0, {"0.06", "0", "0"}},          {15000, 22050, 12.25, {"15", "200", "12.25"}},
-      {1003, 100, 1, {"1", "10.03", "1"}},  // the Fc shown is the grid's, Q from the stored Fc
+      {1000, 400, -3.5, "1", "2.5", "-3.5"}, {1000, 1000 / 0.707, 2, "1", "0.707", "2"},
+      {60, 0, 0, "0.06", "0", "0"},          {15000, 22050, 12.25, "15", "200", "12.25"},
+      {1003, 100, 1, "1", "10.03", "1"},  // the Fc shown is the grid's, Q from the stored Fc
   };
-  for (const auto& band : bands) {
-    design.BandFc[27] = band.Fc;
-    design.BandBw[27] = band.Bw;
-    design.BandGain[27] = band.Gain;
-    const ManualBandTexts texts = ManualBandTextsFromBand(design, 27);
-    EXPECT_EQ(texts.Fc, band.texts.Fc) << band.Fc;
-    EXPECT_EQ(texts.Q, band.texts.Q) << band.Bw;
-    EXPECT_EQ(texts.Gain, band.texts.Gain) << band.Gain;
+  for (const auto& b : bands) {
+    design.BandFc[27] = b.Fc;
+    design.BandBw[27] = b.Bw;
+    design.BandGain[27] = b.Gain;
+    const ManualBand band = ManualBandFromDesign(design, 27);
+    EXPECT_EQ(runtime::FloatToStr(band.Fc), b.fc) << b.Fc;
+    EXPECT_EQ(runtime::FloatToStr(band.Q), b.q) << b.Bw;
+    EXPECT_EQ(runtime::FloatToStr(band.Gain), b.gain) << b.Gain;
   }
 }
 
-TEST_F(ManualBandsTest, RecomputeSumsAllBandsAndLeavesGainZeroBandsFlat) {
+TEST_F(ManualBandsTest, ApplySumsAllBandsAndLeavesGainZeroBandsFlat) {
   for (int i = 0; i < design.GridCount; ++i) {
     design.TargetCurve[i] = 3;
     design.SourceCurve[i] = 1;
   }
   ComputeBandResponse(design, 4, 500, 250, 2);  // a fitted band counts in the sum
   design.BandResponse[30][100] = 9;             // left from an earlier apply
-  std::array<ManualBandValues, kManualBandCount> bands{};
-  bands[0] = {1000, 400, 6};
-  bands[4] = {2000, 0, 0};  // gain 0: zero response
-  RecomputeManualBands(design, bands);
+  ManualBands bands{};
+  bands[0] = {1, 2.5, 6};
+  bands[4] = {2, 0, 0};  // gain 0: zero response
+  ApplyManualBands(design, bands);
 
-  EXPECT_EQ(design.BandFc[26], 1000);
-  EXPECT_EQ(design.BandBw[26], 400);
-  EXPECT_EQ(design.BandGain[26], 6);
-  EXPECT_EQ(design.BandFc[30], 2000);
   EXPECT_NEAR(design.BandResponse[26][NearestGridIndex(design, 1000)], 6, 1e-9);
   for (int i = 0; i < design.GridCount; ++i) {
     ASSERT_EQ(design.BandResponse[30][i], 0) << i;
