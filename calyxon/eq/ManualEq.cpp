@@ -86,6 +86,12 @@ double StepFromBar(int position) {
   return position * 0.01;
 }
 
+char16_t FilterEditKey(char16_t key, char16_t decimalSeparator) {
+  const bool passes = (key >= u'0' && key <= u'9') || key == u'.' || key == u'-' || key == 8 ||
+                      key == 13 || key == decimalSeparator;
+  return passes ? key : 0;
+}
+
 ManualBand ManualBandFromDesign(const EqDesign& design, int b) {
   const double Bw = design.BandBw[b];
   ManualBand band;

@@ -66,6 +66,11 @@ double StepFromBar(int position);
 // in kHz; Q 0 for BandBw 0, 200 for 22050, else BandFc / BandBw; the gain.
 ManualBand ManualBandFromDesign(const EqDesign& design, int b);
 
+// The key filter of the 18 edits: the digits, the point, the minus sign, Backspace (8) and
+// Enter (13) pass unchanged, and so does decimalSeparator (the user's, which the edits show
+// and read); every other key becomes 0 and is dropped.
+char16_t FilterEditKey(char16_t key, char16_t decimalSeparator);
+
 // The frequencies of Preset EQ in Hz (each snapped to the grid), with Q 1 and gain 0.
 inline constexpr std::array<double, kManualBandCount> kPresetEqFrequencies = {60,   200,  800,
                                                                               2400, 6000, 15000};

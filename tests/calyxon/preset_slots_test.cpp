@@ -3,24 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
 
 #include "calyxon/files/PicFile.h"
 #include "calyxon/files/ProjectFile.h"
 #include "tests/calyxon/DesignerState.h"
+#include "tests/calyxon/FileText.h"
 
 namespace calyxon {
 namespace {
 
 using testing::DesignerState;
-
-std::string Bytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 std::string TempPath(const std::string& name) {
   return ::testing::TempDir() + "preset_slots_" + name;
@@ -33,7 +25,7 @@ TEST(PresetSlots, TenSlotsOfGainZeroExportOneAndZerosInEveryBand) {
   EXPECT_EQ(ExportPicFile(presets, QString::fromStdString(path)), "");
   EXPECT_EQ(presets.SlotCoefficients[9][31], (CoefficientRow{536870912, 0, 0, 0, 0}));
 
-  const std::string bytes = Bytes(path);
+  const std::string bytes = testing::ReadBytes(path);
   ASSERT_EQ(bytes.size(), 35200u);
   std::string band = "DW 0x0020\r\n";
   for (int n = 0; n < 9; ++n) band += "DW 0x0000\r\n";
@@ -105,7 +97,7 @@ TEST(PresetSlots, CoefficientsAreTruncatedTowardZeroAndSaturatedOutsideQ229) {
   EXPECT_EQ(ExportPicFile(presets, QString::fromStdString(path)),
             "Coefficients Out Of Range In EQ4 Band 10, EQ7 Band 1 32 Saturated !!\n");
   EXPECT_EQ(more.count, saturation.count + 1);
-  EXPECT_EQ(Bytes(path).size(), 35200u);  // written all the same
+  EXPECT_EQ(testing::ReadBytes(path).size(), 35200u);  // written all the same
 }
 
 TEST(PresetSlots, ASlotTakesTheFinalBandTableOfACompleteProjectOnly) {
@@ -115,7 +107,7 @@ TEST(PresetSlots, ASlotTakesTheFinalBandTableOfACompleteProjectOnly) {
   state.design.BandFc[0] = 12;  // as stored: the slot takes no 20 Hz floor
   std::string text = WriteProjectText(state.ToProject()).bytes;
   const std::string complete = TempPath("complete.prj");
-  std::ofstream(complete, std::ios::binary) << text;
+  testing::WriteBytes(complete, text);
 
   PresetSlots presets;
   ASSERT_TRUE(ReadProjectIntoSlot(presets, 4, complete).loaded());
@@ -129,7 +121,7 @@ TEST(PresetSlots, ASlotTakesTheFinalBandTableOfACompleteProjectOnly) {
   // Without its last line the project is incomplete: the slot keeps what it held.
   text.resize(text.rfind("\r\n", text.size() - 3) + 2);
   const std::string cut = TempPath("cut.prj");
-  std::ofstream(cut, std::ios::binary) << text;
+  testing::WriteBytes(cut, text);
   const PresetSlots before = presets;
   EXPECT_EQ(ReadProjectIntoSlot(presets, 4, cut).status, ProjectReadStatus::Refused);
   EXPECT_EQ(ReadProjectIntoSlot(presets, 5, TempPath("missing.prj")).status,

@@ -1,15 +1,11 @@
 // Project files: the exact lines written, the round trip, and the projects the reader refuses.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <regex>
-#include <sstream>
-
 #include "calyxon/files/ProjectFile.h"
 #include "runtime/Convert.h"
 #include "tests/calyxon/CommaLocale.h"
 #include "tests/calyxon/DesignerState.h"
+#include "tests/calyxon/FileText.h"
 
 namespace calyxon {
 namespace {
@@ -27,34 +23,8 @@ class ProjectFileTest : public ::testing::Test {
     const std::string path = ::testing::TempDir() + "project_" + std::to_string(files_++) + "_" +
                              ::testing::UnitTest::GetInstance()->current_test_info()->name() +
                              ".prj";
-    std::ofstream(path, std::ios::binary) << bytes;
+    testing::WriteBytes(path, bytes);
     return path;
-  }
-  static std::string Bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-  // The lines of a file whose every line ends with CR LF.
-  static std::vector<std::string> Lines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-      const std::size_t end = bytes.find("\r\n", start);
-      EXPECT_NE(end, std::string::npos) << "last line without CR LF";
-      if (end == std::string::npos) break;
-      const std::string line = bytes.substr(start, end - start);
-      EXPECT_EQ(line.find('\n'), std::string::npos) << "a bare LF in line " << lines.size();
-      lines.push_back(line);
-      start = end + 2;
-    }
-    return lines;
-  }
-  static std::string Join(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const auto& line : lines) bytes += line + "\r\n";
-    return bytes;
   }
   static std::string Text(const Project& project) {
     const ProjectText text = WriteProjectText(project);
@@ -65,46 +35,6 @@ class ProjectFileTest : public ::testing::Test {
  private:
   int files_ = 0;
 };
-
-// A parser of the layout written independently of the program's: each row is a count of lines
-// and the form every one of them must have.
-TEST_F(ProjectFileTest, AProjectSavedRightAfterStartHasEveryLineInItsForm) {
-  DesignerState state;
-  const std::string path = File("");
-  ASSERT_EQ(SaveProject(state.ToProject(), QString::fromStdString(path)), "");
-  const std::vector<std::string> lines = Lines(Bytes(path));
-  ASSERT_EQ(lines.size(), kFreshLines);
-
-  const std::regex integer(R"(-?[0-9]+)"), fixed(R"(-?[0-9]+\.[0-9]{6})"), any(".*"),
-      gain(R"([-+]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][-+]?[0-9]+)?)");
-  struct Row {
-    int count;
-    const std::regex* form;
-  };
-  std::vector<Row> rows = {{1, &integer}, {1, &any}, {1, &integer}, {1, &any}};
-  for (int k = 0; k < 6; ++k) rows.insert(rows.end(), {{2, &fixed}, {1, &gain}});
-  rows.insert(rows.end(), {{2, &integer},
-                           {3 * 320 + 2 * 960, &fixed},
-                           {1600, &integer},
-                           {4, &integer},
-                           {39 * 660 + 2 * 96 + 3 * 32 + 3, &fixed}});
-  std::size_t at = 0;
-  for (const Row& row : rows) {
-    for (int n = 0; n < row.count; ++n, ++at) {
-      ASSERT_LT(at, lines.size());
-      ASSERT_TRUE(std::regex_match(lines[at], *row.form)) << "line " << at + 1 << ": " << lines[at];
-    }
-  }
-  EXPECT_EQ(at, lines.size());
-
-  // No measurement loaded: no paths; the preset bands; the grid's count on its line.
-  EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 7),
-            (std::vector<std::string>{"0", "", "0", "", "0.060000", "60.000000", "0"}));
-  EXPECT_EQ(lines[kGridCountLine], "660");
-  EXPECT_EQ(lines[kGridCountLine + 3], "20.000000");  // the first grid frequency
-  EXPECT_EQ(std::vector<std::string>(lines.end() - 3, lines.end()),
-            (std::vector<std::string>{"20.000000", "-20.000000", "0.000000"}));
-}
 
 TEST_F(ProjectFileTest, SaveLoadSaveGivesTheSameBytes) {
   DesignerState state;
@@ -127,7 +57,7 @@ TEST_F(ProjectFileTest, SaveLoadSaveGivesTheSameBytes) {
   ComputeSlotCoefficients(state.presets);
 
   const std::string first = Text(state.ToProject());
-  const std::vector<std::string> lines = Lines(first);
+  const std::vector<std::string> lines = testing::CrLfLines(first);
   EXPECT_EQ(lines[0], "28");
   EXPECT_EQ(lines[2], "1000");
   EXPECT_EQ(
@@ -169,7 +99,7 @@ TEST_F(ProjectFileTest, LfLineEndsLongPathsAndSmallGridsAreRead) {
   }
   for (auto& row : small.BandResponse) row.assign({1, 2, 3});
   const std::string smallText = Text(small);
-  EXPECT_EQ(Lines(smallText).size(), 4799 + 39 * 3);
+  EXPECT_EQ(testing::CrLfLines(smallText).size(), 4799 + 39 * 3);
   const ProjectReading smallReading = ReadProjectFile(File(smallText));
   ASSERT_TRUE(smallReading.loaded()) << smallReading.problem;
   EqDesign design;
@@ -186,7 +116,7 @@ TEST_F(ProjectFileTest, LfLineEndsLongPathsAndSmallGridsAreRead) {
 
 TEST_F(ProjectFileTest, IncompleteOrDamagedProjectsAreRefusedWithTheirLine) {
   DesignerState state;
-  const std::vector<std::string> lines = Lines(Text(state.ToProject()));
+  const std::vector<std::string> lines = testing::CrLfLines(Text(state.ToProject()));
   const int target = kGridCountLine + 3 + 660;  // TargetCurve's first line
   const struct {
     std::vector<std::pair<int, std::string>> replaced;  // line (0-based), new text
@@ -223,7 +153,7 @@ TEST_F(ProjectFileTest, IncompleteOrDamagedProjectsAreRefusedWithTheirLine) {
     std::vector<std::string> damaged = lines;
     for (const auto& [line, text] : c.replaced) damaged[line] = text;
     if (c.keep) damaged.resize(c.keep);
-    const ProjectReading reading = ReadProjectFile(File(Join(damaged) + c.extra));
+    const ProjectReading reading = ReadProjectFile(File(testing::JoinCrLf(damaged) + c.extra));
     EXPECT_EQ(reading.status, ProjectReadStatus::Refused) << c.problem;
     EXPECT_NE(reading.problem.find(c.problem), std::string::npos)
         << reading.problem << "\n  wanted: " << c.problem;
@@ -270,7 +200,7 @@ TEST_F(ProjectFileTest, AValueThatIsNotFiniteIsNeverSaved) {
             QString::fromStdString("File:" + path +
                                    " Not Saved: BandBw holds a value that is not a finite number"
                                    "  !!! \n"));
-  EXPECT_EQ(Bytes(path), "the previous project");
+  EXPECT_EQ(testing::ReadBytes(path), "the previous project");
 
   const std::string missing = ::testing::TempDir() + "no such folder/a.prj";
   EXPECT_EQ(SaveProject(state.ToProject(), QString::fromStdString(missing)),
@@ -287,7 +217,7 @@ TEST_F(ProjectFileTest, NumbersUseADotWhateverTheLocale) {
   state.Apply();
   const std::string text = Text(state.ToProject());
   EXPECT_EQ(text.find(','), std::string::npos);
-  const std::vector<std::string> lines = Lines(text);
+  const std::vector<std::string> lines = testing::CrLfLines(text);
   EXPECT_EQ(lines[4], "0.060000");
   EXPECT_EQ(lines[6], "-3.5");
   const ProjectReading reading = ReadProjectFile(File(text));

@@ -6,24 +6,12 @@
 #include "calyxon/files/SmallOutputs.h"
 #include "tests/calyxon/CommaLocale.h"
 #include "tests/calyxon/DesignerState.h"
+#include "tests/calyxon/FileText.h"
 
 namespace calyxon {
 namespace {
 
 using testing::DesignerState;
-
-std::vector<std::string> CrLfLines(const std::string& text) {
-  std::vector<std::string> lines;
-  for (std::size_t start = 0, end; start < text.size(); start = end + 2) {
-    end = text.find("\r\n", start);
-    if (end == std::string::npos) {
-      ADD_FAILURE() << "a line without CR LF";
-      break;
-    }
-    lines.push_back(text.substr(start, end - start));
-  }
-  return lines;
-}
 
 TEST(CalyxonCurveFile, HoldsTheCountThenOneLinePerGridPoint) {
   DesignerState state;
@@ -49,7 +37,7 @@ TEST(CalyxonCurveFile, HoldsTheCountThenOneLinePerGridPoint) {
       {CurveFileKind::ManualEq, manual1k},
   };
   for (const auto& k : kinds) {
-    const std::vector<std::string> lines = CrLfLines(CurveFileText(state.design, k.kind));
+    const std::vector<std::string> lines = testing::CrLfLines(CurveFileText(state.design, k.kind));
     ASSERT_EQ(lines.size(), 661u);
     EXPECT_EQ(lines[0], "660");
     for (std::size_t n = 1; n < lines.size(); ++n) {
@@ -60,7 +48,7 @@ TEST(CalyxonCurveFile, HoldsTheCountThenOneLinePerGridPoint) {
     std::snprintf(expected, sizeof expected, " 1000.000000,%f", k.level1k);
     EXPECT_EQ(lines[1 + i1k], expected);
   }
-  EXPECT_EQ(CrLfLines(CurveFileText(state.design, CurveFileKind::Target))[660],
+  EXPECT_EQ(testing::CrLfLines(CurveFileText(state.design, CurveFileKind::Target))[660],
             " 22000.000000,164.750000");
 }
 
@@ -70,7 +58,7 @@ TEST(CalyxonBandList, HoldsThirtyTwoLinesOfThreeValuesEachFollowedByABlank) {
   state.design.BandFc[0] = 1234.5;
   state.design.BandBw[0] = 22050;
   state.design.BandGain[0] = -0.125;
-  const std::vector<std::string> lines = CrLfLines(BandListText(state.design));
+  const std::vector<std::string> lines = testing::CrLfLines(BandListText(state.design));
   ASSERT_EQ(lines.size(), 32u);
   EXPECT_EQ(lines[0], "1234.500000 22050.000000 -0.125000 ");
   EXPECT_EQ(lines[1], "20.000000 0.000000 0.000000 ");

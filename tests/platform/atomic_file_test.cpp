@@ -1,15 +1,14 @@
 // Saving through a temporary file: the bytes, the permissions, and the previous file kept
 // whenever a save fails.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "platform/AtomicFile.h"
+#include "tests/common/FileSizeLimit.h"
 
 namespace platform {
 namespace {
@@ -71,32 +70,11 @@ TEST_F(AtomicFileTest, WritesTheExactBytesAndKeepsTheReplacedFilesPermissions) {
   EXPECT_EQ(Names(), (std::vector<std::string>{"fresh.prj", "link.prj", "old.prj"}));
 }
 
-// The process may write files of at most limit bytes while it lives: a full disk as the
-// save meets it (the write fails part way).
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t limit) {
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    rlimit lower = previous_;
-    lower.rlim_cur = limit;
-    setrlimit(RLIMIT_FSIZE, &lower);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &previous_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-
- private:
-  rlimit previous_{};
-  void (*previousHandler_)(int);
-};
-
 TEST_F(AtomicFileTest, AFailedSaveKeepsThePreviousFileAndSaysWhy) {
   const fs::path old = folder / "design.log";
   Write(old, "the previous export");
   {
-    const FileSizeLimit full(4096);
+    const testing_support::FileSizeLimit full(4096);
     const SaveResult result = SaveFileAtomically(old, std::string(35200, 'D'));
     EXPECT_FALSE(result.ok());
     EXPECT_EQ(result.error, "File too large");
