@@ -13,6 +13,7 @@ namespace {
 class ManualBandsWindow : public DesignerTest {
  protected:
   ManualBandsWindow() { runtime::setDecimalSeparator(u'.'); }
+  ~ManualBandsWindow() override { runtime::setDecimalSeparator(u'.'); }
 
   // Types text over the edit's text, key by key.
   static void Type(forms::Edit* edit, const QString& text) {
@@ -66,6 +67,17 @@ TEST_F(ManualBandsWindow, KeysOtherThanNumbersAreDroppedAndEnterInAnEmptyEditDoe
   EXPECT_EQ(Gain(2), 0);
   EXPECT_TRUE(dialogs.boxes.empty());
   EXPECT_EQ(form->ManualFcEdit[4]->text(), "");
+}
+
+TEST_F(ManualBandsWindow, WhereTheDesktopWritesADecimalCommaTheEditsTakeIt) {
+  runtime::setDecimalSeparator(u',');
+  ASSERT_TRUE(Menu("Tool>Preset EQ"));
+  EXPECT_EQ(form->ManualFcEdit[0]->text(), "0,06");
+  Type(form->ManualQEdit[1], "2,5");
+  Enter(form->ManualQEdit[1]);
+  EXPECT_EQ(form->ManualQEdit[1]->text(), "2,5");
+  EXPECT_EQ(Bw(1), 200 / 2.5);
+  EXPECT_TRUE(dialogs.boxes.empty());
 }
 
 TEST_F(ManualBandsWindow, ATextThatIsNoNumberStopsTheApplyWithTheRunTimeMessage) {
