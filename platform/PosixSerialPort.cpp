@@ -99,25 +99,25 @@ std::string describeOpenError(const std::string& path, int err) {
 }
 
 std::unique_ptr<PosixSerialPort> PosixSerialPort::openDevice(const std::string& path,
-                                                             std::string* error) {
+                                                             std::string* error, int* errorNumber) {
+  auto refuse = [&](int err) {
+    if (error) *error = describeOpenError(path, err);
+    if (errorNumber) *errorNumber = err;
+    return nullptr;
+  };
   // O_NONBLOCK so that the open never waits for a carrier; it stays set because every
   // read and write waits through poll() with its own time-out.
   int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) {
-    if (error) *error = describeOpenError(path, errno);
-    return nullptr;
-  }
+  if (fd < 0) return refuse(errno);
   // A file or a device that is no terminal would swallow the commands without a word.
   if (!isatty(fd)) {
     ::close(fd);
-    if (error) *error = describeOpenError(path, ENOTTY);
-    return nullptr;
+    return refuse(ENOTTY);
   }
   if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
     int err = errno;
     ::close(fd);
-    if (error) *error = describeOpenError(path, err == EWOULDBLOCK ? EBUSY : err);
-    return nullptr;
+    return refuse(err == EWOULDBLOCK ? EBUSY : err);
   }
   termios tio{};
   if (tcgetattr(fd, &tio) == 0) {
@@ -253,22 +253,28 @@ bool PosixSerialPort::readByte(char& byte, uint32_t& got) {
   }
 }
 
+PortDirectory PosixSerialBackend::directory() const {
+  return directory_ ? *directory_ : PortDirectory::load();
+}
+
 std::unique_ptr<SerialPort> PosixSerialBackend::open(const std::string& portName,
                                                      std::string* error) {
-  std::string path = directory_.devicePath(portName);
+  lastOpenError_ = 0;
+  std::string path = directory().devicePath(portName);
   if (path.empty()) {
     if (error)
       *error =
           "Not mapped to a device. Plug in a serial adapter, or name its device in the "
           "[Ports] section of " +
           PortDirectory::configFile() + ".";
+    lastOpenError_ = ENOENT;
     return nullptr;
   }
-  return PosixSerialPort::openDevice(path, error);
+  return PosixSerialPort::openDevice(path, error, &lastOpenError_);
 }
 
 std::string PosixSerialBackend::devicePath(const std::string& portName) const {
-  return directory_.devicePath(portName);
+  return directory().devicePath(portName);
 }
 
 }  // namespace platform

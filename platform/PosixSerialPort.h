@@ -7,6 +7,8 @@
 // up (adapter unplugged, POLLHUP/EIO, 0-byte read) fails the read or write.
 #pragma once
 
+#include <optional>
+
 #include "platform/PortDirectory.h"
 #include "platform/SerialPort.h"
 
@@ -14,9 +16,11 @@ namespace platform {
 
 class PosixSerialPort : public SerialPort {
  public:
-  // Opens the device at path; nullptr on failure with the reason in *error.
+  // Opens the device at path; nullptr on failure with the reason in *error and its errno
+  // in *errorNumber.
   static std::unique_ptr<PosixSerialPort> openDevice(const std::string& path,
-                                                     std::string* error = nullptr);
+                                                     std::string* error = nullptr,
+                                                     int* errorNumber = nullptr);
   ~PosixSerialPort() override;
 
   bool setLineSettings(const LineSettings& s) override;
@@ -44,13 +48,21 @@ class PosixSerialPort : public SerialPort {
 // Opens "COMn" names through the PortDirectory.
 class PosixSerialBackend : public SerialBackend {
  public:
+  // With the map given once.
   explicit PosixSerialBackend(PortDirectory directory) : directory_(std::move(directory)) {}
+  // With the map read afresh (PortDirectory::load) at every open, for a program that opens
+  // its port only now and then and should see an edited [Ports] section.
+  PosixSerialBackend() = default;
   std::unique_ptr<SerialPort> open(const std::string& portName,
                                    std::string* error = nullptr) override;
   std::string devicePath(const std::string& portName) const override;
+  int lastOpenError() const override { return lastOpenError_; }
 
  private:
-  PortDirectory directory_;
+  PortDirectory directory() const;
+
+  std::optional<PortDirectory> directory_;
+  int lastOpenError_ = 0;
 };
 
 // Why an open of path failed with err, in words a user can act on, without the path

@@ -62,6 +62,9 @@ class SerialBackend {
   // Closing = destroying the port.
   virtual std::unique_ptr<SerialPort> open(const std::string& portName,
                                            std::string* error = nullptr) = 0;
+  // errno of the last open() that failed (ENOENT for a name that stands for no device); 0
+  // after an open that worked, or when the backend cannot tell.
+  virtual int lastOpenError() const { return 0; }
   // The device behind the port name ("/dev/ttyUSB0"); empty when the name stands for none.
   virtual std::string devicePath(const std::string& portName) const = 0;
 };

@@ -6,9 +6,9 @@
 #include <regex>
 
 #include "DesignerFixture.h"
+#include "common/FileSizeLimit.h"
 #include "runtime/FloatText.h"
 #include "tests/calyxon/FileText.h"
-#include "tests/common/FileSizeLimit.h"
 
 namespace calyxon {
 namespace {
@@ -210,7 +210,7 @@ TEST_F(ProjectWindow, ASaveThatFailsOrCannotReadAnEditKeepsThePreviousFile) {
   const std::string path = Path("kept.prj");
   testing::WriteBytes(path, "the previous project");
   {
-    const testing_support::FileSizeLimit full(4096);
+    const FileSizeLimit full(4096);
     SaveProjectAs(path);
   }
   EXPECT_EQ(form->StatusBar1->simpleText().toStdString(),

@@ -1,12 +1,9 @@
 // A full disk as a save meets it: while the object lives, the process may write files of at
-// most limit bytes, and a write beyond that fails ("File too large") instead of raising
-// SIGXFSZ.
+// most limit bytes (a longer write fails part way with EFBIG instead of a signal).
 #pragma once
 
 #include <sys/resource.h>
 #include <csignal>
-
-namespace testing_support {
 
 class FileSizeLimit {
  public:
@@ -28,5 +25,3 @@ class FileSizeLimit {
   rlimit previous_{};
   void (*previousHandler_)(int);
 };
-
-}  // namespace testing_support

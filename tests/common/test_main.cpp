@@ -11,14 +11,20 @@
 
 namespace {
 
-// Points XDG_CONFIG_HOME and XDG_RUNTIME_DIR at fresh folders under dir.
+// Points XDG_CONFIG_HOME, XDG_RUNTIME_DIR and the test framework's scratch folder
+// (testing::TempDir) at fresh folders under dir. The scratch folder matters because the same
+// test may run twice at once: alone and inside its program's whole run.
 bool useFoldersIn(const QTemporaryDir& dir) {
   if (!dir.isValid()) return false;
   const QByteArray config = (dir.path() + "/config").toLocal8Bit();
   const QByteArray runtime = (dir.path() + "/runtime").toLocal8Bit();
-  if (mkdir(config.constData(), 0700) != 0 || mkdir(runtime.constData(), 0700) != 0) return false;
+  const QByteArray scratch = (dir.path() + "/tmp").toLocal8Bit();
+  if (mkdir(config.constData(), 0700) != 0 || mkdir(runtime.constData(), 0700) != 0 ||
+      mkdir(scratch.constData(), 0700) != 0)
+    return false;
   setenv("XDG_CONFIG_HOME", config.constData(), 1);
   setenv("XDG_RUNTIME_DIR", runtime.constData(), 1);
+  setenv("TEST_TMPDIR", scratch.constData(), 1);
   return true;
 }
 

@@ -1,14 +1,16 @@
 // Saving through a temporary file: the bytes, the permissions, and the previous file kept
 // whenever a save fails.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "common/FileSizeLimit.h"
 #include "platform/AtomicFile.h"
-#include "tests/common/FileSizeLimit.h"
 
 namespace platform {
 namespace {
@@ -74,7 +76,7 @@ TEST_F(AtomicFileTest, AFailedSaveKeepsThePreviousFileAndSaysWhy) {
   const fs::path old = folder / "design.log";
   Write(old, "the previous export");
   {
-    const testing_support::FileSizeLimit full(4096);
+    const FileSizeLimit full(4096);
     const SaveResult result = SaveFileAtomically(old, std::string(35200, 'D'));
     EXPECT_FALSE(result.ok());
     EXPECT_EQ(result.error, "File too large");

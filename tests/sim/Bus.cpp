@@ -87,6 +87,10 @@ std::vector<ReplyPiece> Bus::shape(Receiver& r, std::string_view line, std::stri
   const std::string command = std::string(1, line[0]) + std::string(line.substr(3));
   if (f.kind == Fault::None || f.times == 0 || !command.starts_with(f.onlyFor))
     return {{due, std::move(reply)}};
+  if (f.after > 0) {
+    --f.after;
+    return {{due, std::move(reply)}};
+  }
   if (f.times > 0) --f.times;
 
   switch (f.kind) {

@@ -146,6 +146,7 @@ std::unique_ptr<platform::SerialPort> FakeSerialBackend::open(const std::string&
   } else if (it->second->open) {
     err = EBUSY;
   }
+  lastOpenError_ = err;
   if (err != 0) {
     if (error)
       *error = err == ENOENT ? "Not mapped to a device." : platform::describeOpenError("", err);

@@ -86,12 +86,15 @@ class FakeSerialBackend : public platform::SerialBackend {
                                              std::string* error = nullptr) override;
   // "sim:COM3" for an attached name, "" for any other.
   std::string devicePath(const std::string& portName) const override;
+  // ENOENT (not attached), EACCES (setOpenFails) or EBUSY (open already); 0 after an open.
+  int lastOpenError() const override { return lastOpenError_; }
 
  private:
   std::shared_ptr<FakePortState> state(const std::string& portName);
 
   std::map<std::string, std::shared_ptr<FakePortState>> ports_;
   std::vector<std::string> attempts_;
+  int lastOpenError_ = 0;
 };
 
 }  // namespace sim

@@ -4,7 +4,8 @@
 // The slave is set raw (no echo, no CR/NL translation) and the harness keeps a slave
 // descriptor open itself: when the program closes and reopens its port, the master never
 // sees a hang-up and the device stays usable. Reply pieces are written when due (a
-// monotonic ms clock: latency, split gaps and late replies take real time here).
+// monotonic ms clock: latency, split gaps and late replies take real time here), never
+// sooner than kMinPtyLatencyMs after the line.
 //
 // The bus belongs to the caller and must outlive the harness; while the harness runs,
 // touch it only through withBus(), which holds the lock the serving thread uses.
@@ -22,6 +23,9 @@ namespace sim {
 
 class PtyHarness {
  public:
+  // start() raises the bus's reply latency to at least this.
+  static constexpr uint32_t kMinPtyLatencyMs = 20;
+
   explicit PtyHarness(Bus& bus) : bus_(bus) {}
   ~PtyHarness();
   PtyHarness(const PtyHarness&) = delete;

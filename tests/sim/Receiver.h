@@ -76,6 +76,8 @@ struct FaultSpec {
   // Only replies to lines whose lead and command start so: "%A" the identify query, "#A1"
   // the probe, "%N" the status query. Empty: every reply.
   std::string onlyFor = "";
+  // Replies (of the onlyFor kind) that still go out unharmed before the fault starts.
+  int after = 0;
   int otherAddress = 0;  // WrongAddress; 0 = the next address (64 wraps to 01)
   int shortKeep = 6;
   int splitPieces = 3;

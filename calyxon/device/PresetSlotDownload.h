@@ -1,0 +1,28 @@
+// The ten-slot download of the preset page's Download button, beneath the window.
+//
+// DownloadPresetSlots needs a project in every slot: when any of the ten project paths
+// (slot 0..9) is empty it says "Projects not propriately opened\n" and does nothing more.
+// Otherwise, for s = 0..9, copySlotBands(s, design) puts slot s's band tables into BandFc,
+// BandBw and BandGain and the download sends them as preset slot s (ReceiverDownload, port
+// search included, each time). Afterwards the band tables hold the operator's design again,
+// however the downloads end, so that downloading the slots never replaces the design at hand.
+//
+// While a download runs (ReceiverDownload::Running) a second start does nothing.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "calyxon/device/ReceiverDownload.h"
+#include "calyxon/eq/EqDesign.h"
+
+namespace calyxon {
+
+inline constexpr int kPresetSlotCount = 10;
+
+void DownloadPresetSlots(ReceiverDownload& download, EqDesign& design, int address,
+                         const std::array<std::string, kPresetSlotCount>& projectPaths,
+                         const std::function<void(int slot, EqDesign& design)>& copySlotBands);
+
+}  // namespace calyxon

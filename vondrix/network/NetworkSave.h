@@ -1,0 +1,48 @@
+// What File > Save of the main screen writes: one network-file line per detected receiver,
+// built from the slot tables and from live queries of each receiver, in slot order.
+//
+// Per slot s = 1..ReceiverCount (at most 64):
+//  1. model, address, name, group, channel and frequency code as the slot tables hold them;
+//  2. the squelch query "%" + address + "F" + the squelch level text held + CR; a reply whose
+//     characters 2-3 are the address gives SquelchMax, SquelchLevel and SquelchThreshold
+//     (characters 4-5, 6-7, 8-9) and the level is written; without one the level held and
+//     written is "01", two digits, so that the line keeps its widths;
+//  3. QueryState of the slot; the status digit is (the status character's code AND 3) of
+//     the slot's status as it now stands in ReceiverStatus (the reply's, or the slot's own
+//     value when no reply came);
+//  4. second model: the YES/NO digit "0" when bit 0x20 of that character is set, else "1";
+//     then QueryEqPreset; without a reply the preset the receiver last reported or was given
+//     (KnownEqPresets), or "01", the preset display's first text, when none is known.
+//
+// The caller switches polling and blinking off around the gathering and on again however it
+// ends; an exception of QueryState (a missing mute picture) ends the gathering.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "vondrix/buslink/BusLink.h"
+#include "vondrix/network/NetworkFile.h"
+#include "vondrix/network/ReceiverState.h"
+
+namespace vondrix {
+
+// The queries a save runs besides its own squelch query.
+class NetworkSaveQueries {
+ public:
+  virtual ~NetworkSaveQueries() = default;
+  // The main screen's QueryState of the slot (ReceiverQueries::QueryState).
+  virtual void QueryState(int slot) = 0;
+  // The second detail window's QueryEqPreset for the receiver at address (its address
+  // control set to it first): the preset number it now shows, or nothing when no valid reply
+  // came.
+  virtual std::optional<std::string> QueryEqPreset(const std::string& address) = 0;
+};
+
+// The lines of the network file of the receivers in the slot tables.
+std::vector<std::string> GatherNetworkLines(BusLink& bus, SlotTables& tables,
+                                            CurrentReceiver& current, KnownEqPresets& presets,
+                                            NetworkSaveQueries& queries);
+
+}  // namespace vondrix
