@@ -41,10 +41,11 @@ std::optional<QString> TextOf(const QWidget* w) {
 
 std::optional<Qt::Key> KeyNamed(const QString& name) {
   static const std::map<QString, Qt::Key> keys = {
-      {"Enter", Qt::Key_Return}, {"Return", Qt::Key_Return},       {"Escape", Qt::Key_Escape},
-      {"Tab", Qt::Key_Tab},      {"Backspace", Qt::Key_Backspace}, {"Delete", Qt::Key_Delete},
-      {"Left", Qt::Key_Left},    {"Right", Qt::Key_Right},         {"Up", Qt::Key_Up},
-      {"Down", Qt::Key_Down},    {"Home", Qt::Key_Home},           {"End", Qt::Key_End},
+      {"Enter", Qt::Key_Return},  {"Return", Qt::Key_Return},       {"Escape", Qt::Key_Escape},
+      {"Tab", Qt::Key_Tab},       {"Backspace", Qt::Key_Backspace}, {"Delete", Qt::Key_Delete},
+      {"Left", Qt::Key_Left},     {"Right", Qt::Key_Right},         {"Up", Qt::Key_Up},
+      {"Down", Qt::Key_Down},     {"Home", Qt::Key_Home},           {"End", Qt::Key_End},
+      {"PageUp", Qt::Key_PageUp}, {"PageDown", Qt::Key_PageDown},
   };
   const auto it = keys.find(name);
   if (it != keys.end()) return it->second;
@@ -198,6 +199,8 @@ bool Driver::Perform(const Command& c) {
     return true;
   }
   if (verb == "write-bands") return WriteBands(c.args[0]);
+  if (verb == "write-curves") return WriteCurves(c.args[0]);
+  if (verb == "invoke") return Invoke(c.args[0]);
   return Expect(c);
 }
 
@@ -254,12 +257,55 @@ bool Driver::WriteBands(const QString& path) {
                      n + 1 < kBandCount ? "," : "");
   }
   json += "]}\n";
+  return WriteJson(path, json);
+}
+
+bool Driver::WriteCurves(const QString& path) {
+  const EqDesign& d = program_.Design;
+  const std::pair<const char*, const GridCurve*> curves[] = {
+      {"GridFrequency", &d.GridFrequency}, {"TargetCurve", &d.TargetCurve},
+      {"SourceCurve", &d.SourceCurve},     {"ErrorCurve", &d.ErrorCurve},
+      {"ResidualCurve", &d.ResidualCurve}, {"BandSumCurve", &d.BandSumCurve},
+      {"TotalCurve", &d.TotalCurve}};
+  QString json = "{";
+  for (const auto& [name, curve] : curves) {
+    QStringList values;
+    for (int i = 0; i < d.GridCount; ++i) values << Number17((*curve)[i]);
+    json += QString("%1\n  \"%2\": [%3]").arg(json.size() > 1 ? "," : "", name, values.join(", "));
+  }
+  json += "\n}\n";
+  return WriteJson(path, json);
+}
+
+bool Driver::WriteJson(const QString& path, const QString& json) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(json.toUtf8()) < 0 || !file.commit()) {
     error_ = "cannot write " + path + ": " + file.errorString();
     return false;
   }
   return true;
+}
+
+// The window builds these controls but keeps them from the operator; a script reaches them as
+// the pages and menus would if they were shown.
+bool Driver::Invoke(const QString& name) {
+  TForm1& form = *program_.Form1;
+  if (auto* button = form.findChild<forms::Button*>(name)) {
+    button->click();
+    return true;
+  }
+  // An entry of a hidden, disabled menu counts as disabled itself: run its handler as the
+  // entry would if its menu were shown.
+  if (auto* item = form.findChild<forms::MenuItem*>(name)) {
+    if (!item->OnClick || item->count() > 0) {
+      error_ = name + " is no menu entry with a handler";
+      return false;
+    }
+    forms::invokeHandler(item->OnClick);
+    return true;
+  }
+  error_ = "no button or menu entry named " + name;
+  return false;
 }
 
 void Driver::Fail(const Command* command, const QString& why) {

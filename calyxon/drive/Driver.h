@@ -40,6 +40,9 @@ class Driver : public QObject {
   bool PostMessage(const Command& command);
   bool Expect(const Command& command);
   bool WriteBands(const QString& path);
+  bool WriteCurves(const QString& path);
+  bool WriteJson(const QString& path, const QString& json);
+  bool Invoke(const QString& name);
 
   Program& program_;
   std::vector<Command> commands_;

@@ -18,7 +18,8 @@ const std::map<QString, Shape>& Shapes() {
       {"type", {1, true}},          {"key", {1, true}},           {"click", {1, false}},
       {"post-message", {2, false}}, {"wait-idle", {0, false}},    {"wait", {1, false}},
       {"close", {0, false}},        {"expect-status", {0, true}}, {"expect", {1, true}},
-      {"expect-box", {0, true}},    {"write-bands", {0, true}},
+      {"expect-box", {0, true}},    {"write-bands", {0, true}},   {"write-curves", {0, true}},
+      {"invoke", {1, false}},
   };
   return shapes;
 }

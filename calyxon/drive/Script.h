@@ -7,6 +7,11 @@
 //   type Edit6 1.2                    selects the edit's text and types over it
 //   key Edit6 Enter                   one key (Enter, Escape, Backspace, Tab or a character)
 //   click RadioButton3                a mouse click on the control
+//   key FcBar Right                   keys move a track bar too (Left, Right, Up, Down, Home,
+//                                     End, PageUp, PageDown)
+//   invoke Button15                   what the window hides from the operator: the button's or
+//                                     menu entry's click (the hidden pages' buttons, the hidden
+//                                     "Save Curve" entries such as SaveTarget1)
 //   post-message 0x8750 12            posts (message, lParam) to the window titled "Calyxon"
 //                                     through the window directory and waits until it is handled
 //   wait-idle                         until no fit is running
@@ -16,6 +21,9 @@
 //   expect Edit5 6                    a control's text (caption, position, "checked"/"unchecked")
 //   expect-box Pls Open File of Target Mic First !!   the last message box's text
 //   write-bands /tmp/bands.json       Fc, BW and Gain of the 32 bands, 17 significant digits
+//   write-curves /tmp/curves.json     the grid and its curves (GridFrequency, TargetCurve,
+//                                     SourceCurve, ErrorCurve, ResidualCurve, BandSumCurve,
+//                                     TotalCurve) over GridCount points, likewise
 //
 // A verb and its first argument are separated by one blank; the last argument is the rest of
 // the line as it stands, blanks included, with "\n" read as a line end and "\\" as "\".

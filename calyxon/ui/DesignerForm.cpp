@@ -18,7 +18,8 @@ namespace {
 constexpr char kHelpFileName[] = "EQHLP.html";
 }
 
-TForm1::TForm1(Program& program) : Design(program.Design), program_(program) {
+TForm1::TForm1(Program& program)
+    : Design(program.Design), Presets(program.Presets), program_(program) {
   setBorderStyle(forms::bsSingle);
   setBorderIcons(forms::biSystemMenu | forms::biMinimize);
   BuildMenus();
@@ -105,30 +106,9 @@ void TForm1::Save1Click() {
   Button18Click();
 }
 
-// Projects, curve files and the download are not part of this version yet: say so rather
-// than seem to have done it.
+// The download is not part of this version yet: say so rather than seem to have done it.
 void TForm1::ShowNotAvailable() {
   ShowStatus("Not available in this version yet");
-}
-
-void TForm1::Button18Click() {
-  ShowNotAvailable();
-}
-
-void TForm1::Button19Click() {
-  ShowNotAvailable();
-}
-
-void TForm1::SaveTarget1Click() {
-  ShowNotAvailable();
-}
-
-void TForm1::Save2Click() {
-  ShowNotAvailable();
-}
-
-void TForm1::SaveManualEQ1Click() {
-  ShowNotAvailable();
 }
 
 void TForm1::N11Click(forms::MenuItem*) {

@@ -6,7 +6,8 @@
 // Controls and handlers carry the names the program's forms use (Edit5, Panel1Click, ...);
 // every control's object name is that name too, so test tools find it. Only TabSheet1 is
 // ever shown: the tabs of all four pages are hidden and nothing changes the page. The
-// numbers live in the program's EqDesign; the handlers below read and change it.
+// numbers live in the program's EqDesign and PresetSlots; the handlers below read and change
+// them.
 //
 // Long fits run inside Panel1Click on the GUI thread and process pending messages about
 // every 20 ms (DesignerFitting.cpp), so every handler here may run in the middle of a fit.
@@ -21,7 +22,9 @@
 #include <vector>
 
 #include "calyxon/eq/EqDesign.h"
-#include "calyxon/ui/ManualEq.h"
+#include "calyxon/eq/ManualEq.h"
+#include "calyxon/eq/PresetSlots.h"
+#include "calyxon/files/SmallOutputs.h"
 #include "forms/Forms.h"
 
 namespace calyxon {
@@ -99,21 +102,26 @@ class TForm1 : public forms::Form {
 
   // --- State of the window ---
   EqDesign& Design;
+  PresetSlots& Presets;
   QString TargetPath, SourcePath;
   std::uint8_t CurvesDrawnOnce = 0;
+  std::uint8_t ProjectReservedFlag = 0;  // kept in projects, read by nothing else
   std::uint8_t IgnoreNextBarChange = 0;
   std::uint8_t UploadAddressReceived = 0;
   std::int16_t UploadAddressValue = 0;
   QString HelpFilePath;
 
   // --- Handlers ---
-  void Button16Click();  // Reset
-  void Button17Click();  // Preset EQ
-  void Button2Click();   // load the target measurement
-  void Button3Click();   // load the source measurement
-  void Button18Click();  // save a project
-  void Button19Click();  // load a project
-  void Panel1Click();    // start, or stop a running fit
+  void Button16Click();            // Reset
+  void Button17Click();            // Preset EQ
+  void Button2Click();             // load the target measurement
+  void Button3Click();             // load the source measurement
+  void Button18Click();            // save a project
+  void Button19Click();            // load a project
+  void Button1Click();             // save the band list
+  void SlotButtonClick(int slot);  // Button5Click .. Button14Click: fill slot 0 .. 9
+  void Button15Click();            // Generate PIC File
+  void Panel1Click();              // start, or stop a running fit
   void Normal1Click();
   void Fast1Click();
   void Off1Click();
@@ -143,9 +151,18 @@ class TForm1 : public forms::Form {
   void DrawResponsePlots();
   void RedrawCurves();
 
-  // --- Manual bands (DesignerManualEq.cpp) ---
+  // --- Manual bands (DesignerManualEq.cpp, DesignerManualControls.cpp) ---
   void ClampManualEqEdits();
   void ApplyManualEq();
+  // The values of manual band k (0..5) read from its edits; a text that is no number throws
+  // the run time's conversion error.
+  ManualBand ManualBandOf(int k) const;
+  void FcBarChange();
+  void BwBarChange();
+  void GainBarChange();
+  void RadioButtonClick(int k);  // RadioButton1Click .. RadioButton6Click: band k (0..5)
+  // Edit6KeyPress .. Edit23KeyPress: the key typed into one of the 18 edits.
+  void ManualEditKeyPress(const forms::Edit& edit, char16_t& key);
 
   // Builds the frequency grid and gives FcBar the range of its indices.
   void BuildFrequencyGrid();
@@ -169,6 +186,9 @@ class TForm1 : public forms::Form {
   void Dispatch(std::uint32_t message, std::uint64_t wParam, std::int64_t lParam);
   void FormCloseQuery(bool& canClose);
   void ShowNotAvailable();
+  void MoveBarsTo(int k, bool truncateFc);
+  void BarChange(const std::array<forms::Edit*, kManualBandCount>& edits, double value);
+  void SaveCurveFile(forms::SaveDialog& dialog, CurveFileKind kind);
 
   Program& program_;
   std::vector<std::unique_ptr<forms::FileDialog>> dialogs_;

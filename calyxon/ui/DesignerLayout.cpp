@@ -133,6 +133,16 @@ void TForm1::BuildAutoTunePage() {
   GainBar = Place<forms::TrackBar>(page, "GainBar", 56, 520, 281, 33);
   GainBar->setMin(-2000);
   GainBar->setMax(2000);
+
+  // Wired last, so that setting the controls up runs none of the handlers.
+  for (int k = 0; k < kManualBandCount; ++k) {
+    ManualRadio[k]->OnClick = [this, k] { RadioButtonClick(k); };
+    for (forms::Edit* edit : {ManualFcEdit[k], ManualQEdit[k], ManualGainEdit[k]})
+      edit->OnKeyPress = [this, edit](char16_t& key) { ManualEditKeyPress(*edit, key); };
+  }
+  FcBar->OnChange = [this] { FcBarChange(); };
+  BwBar->OnChange = [this] { BwBarChange(); };
+  GainBar->OnChange = [this] { GainBarChange(); };
 }
 
 void TForm1::BuildSaveLoadPage() {
@@ -155,6 +165,7 @@ void TForm1::BuildDownloadPage() {
     SlotButton[s] =
         Place<forms::Button>(page, Numbered("Button", 5 + s), 288, kSlotButtonTops[s], 41, 22);
     SlotButton[s]->setCaption(Numbered("EQ", s));
+    SlotButton[s]->OnClick = [this, s] { SlotButtonClick(s); };
   }
   Edit36 = Place<forms::Edit>(page, "Edit36", 8, 480, 321, 22);
   PlaceCaption<forms::Label>(page, "Label16", "Addr", 16, 520);
@@ -166,6 +177,7 @@ void TForm1::BuildDownloadPage() {
   Button4->setCaption("Download");
   Button15 = Place<forms::Button>(page, "Button15", 200, 528, 129, 33);
   Button15->setCaption("Generate PIC File");
+  Button15->OnClick = [this] { Button15Click(); };
 }
 
 void TForm1::BuildHiddenPage() {
@@ -183,6 +195,7 @@ void TForm1::BuildHiddenPage() {
   Button16 = button("Button16", "Reset", 16, 80);
   Button16->OnClick = [this] { Button16Click(); };
   Button1 = button("Button1", "Save", 16, 112);
+  Button1->OnClick = [this] { Button1Click(); };
   Button17 = button("Button17", "Preset EQ", 16, 144);
   Button17->OnClick = [this] { Button17Click(); };
   auto panel = [&](const char* name, const char* caption, int top) {

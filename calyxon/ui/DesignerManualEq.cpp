@@ -16,6 +16,10 @@ double ValueOf(const forms::Edit* edit) {
 
 }  // namespace
 
+ManualBand TForm1::ManualBandOf(int k) const {
+  return {ValueOf(ManualFcEdit[k]), ValueOf(ManualQEdit[k]), ValueOf(ManualGainEdit[k])};
+}
+
 void TForm1::ClampManualEqEdits() {
   for (int k = 0; k < kManualBandCount; ++k) {
     const std::pair<forms::Edit*, ManualField> fields[] = {{ManualFcEdit[k], ManualField::Fc},
@@ -34,18 +38,25 @@ void TForm1::ApplyManualEq() {
   ClampManualEqEdits();
   IgnoreNextBarChange = 1;
   ManualBands bands;
-  for (int k = 0; k < kManualBandCount; ++k)
-    bands[k] = {ValueOf(ManualFcEdit[k]), ValueOf(ManualQEdit[k]), ValueOf(ManualGainEdit[k])};
+  for (int k = 0; k < kManualBandCount; ++k) bands[k] = ManualBandOf(k);
   ApplyManualBands(Design, bands);
   RedrawCurves();
   for (int k = 0; k < kManualBandCount; ++k) {
     if (!ManualRadio[k]->checked()) continue;
-    const ManualBarPositions bars = BarPositionsFor(Design, bands[k], false);
-    FcBar->setPosition(bars.Fc);
-    BwBar->setPosition(bars.Bw);
-    GainBar->setPosition(bars.Gain);
-    return;
+    MoveBarsTo(k, false);
+    break;
   }
+  // The flag swallows only a change this apply caused: left set, it would eat the operator's
+  // next move of a bar.
+  IgnoreNextBarChange = 0;
+}
+
+// Each bar follows the edit as it stands when the bar moves: a bar moved before may have
+// rewritten an edit through its handler.
+void TForm1::MoveBarsTo(int k, bool truncateFc) {
+  FcBar->setPosition(BarPositionsFor(Design, ManualBandOf(k), truncateFc).Fc);
+  BwBar->setPosition(BarPositionsFor(Design, ManualBandOf(k), truncateFc).Bw);
+  GainBar->setPosition(BarPositionsFor(Design, ManualBandOf(k), truncateFc).Gain);
 }
 
 void TForm1::Button17Click() {

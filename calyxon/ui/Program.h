@@ -1,12 +1,13 @@
-// The EQ designer as one object: its numbers (EqDesign) and its two windows, created in the
-// program's order. Tests build a fresh Program; main() and calyxon-drive build one inside
-// WinMain's frame.
+// The EQ designer as one object: its numbers (EqDesign and the ten preset slots) and its two
+// windows, created in the program's order. Tests build a fresh Program; main() and
+// calyxon-drive build one inside WinMain's frame.
 #pragma once
 
 #include <functional>
 #include <memory>
 
 #include "calyxon/eq/EqDesign.h"
+#include "calyxon/eq/PresetSlots.h"
 
 namespace calyxon {
 
@@ -25,6 +26,7 @@ class Program {
   void CreateForms();
 
   EqDesign Design;
+  PresetSlots Presets;
   TForm1* Form1 = nullptr;
   TForm2* Form2 = nullptr;
 

@@ -169,5 +169,83 @@ TEST(CalyxonDrive, ACloseDuringAFitEndsTheProgramOnceTheFitHasStopped) {
   EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
 }
 
+// The operator's whole path through the manual bands and the files, driven by a script: the
+// edits, a radio button and a bar, a project saved and loaded, the hidden page's ten slots and
+// their export, a hidden curve file.
+TEST(CalyxonDrive, SetsBandsByHandSavesLoadsAndExportsTheSlots) {
+  QTemporaryDir scratch;
+  const QString dir = scratch.path();
+  QString script =
+      "type Edit6 1\n"
+      "type Edit7 2.3\n"
+      "key Edit7 Enter\n"
+      "expect Edit7 2.29\n"
+      "expect BwBar 229\n"
+      "key GainBar Right\n"
+      "expect Edit8 0.01\n"
+      "type Edit7 2.5\n"
+      "key Edit7 Enter\n"
+      "click RadioButton3\n"
+      "expect FcBar 305\n"
+      "type Edit14 25\n"
+      "key Edit14 Enter\n"
+      "expect Edit14 20\n"
+      "expect GainBar 2000\n"
+      "type Edit13 1..2\n"
+      "key Edit13 Enter\n"
+      "expect-box '1..2' is not a valid floating point value.\n"
+      "type Edit13 2\n"
+      "key Edit13 Enter\n"
+      "answer-dialog DIR/a.prj\n"
+      "menu File>Save Project\n"
+      "menu Tool>Preset EQ\n"
+      "expect Edit14 0\n"
+      "answer-dialog DIR/a.prj\n"
+      "menu File>Load Project\n"
+      "expect Edit6 1\n"
+      "expect Edit7 2.5\n"
+      "expect Edit13 2\n"
+      "expect Edit14 20\n"
+      "expect RadioButton1 checked\n"
+      "expect BwBar 250\n";
+  for (int s = 0; s < 10; ++s)
+    script += QString("answer-dialog DIR/a.prj\ninvoke Button%1\n").arg(5 + s);
+  script +=
+      "expect Edit35 DIR/a.prj\n"
+      "answer-dialog DIR/slots.log\n"
+      "invoke Button15\n"
+      "expect Edit36 DIR/slots.log\n"
+      "answer-dialog DIR/target.flt\n"
+      "invoke SaveTarget1\n"
+      "write-bands DIR/bands.json\n"
+      "write-curves DIR/curves.json\n";
+  QFile file(dir + "/files.txt");
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(script.replace("DIR", dir).toUtf8());
+  file.close();
+  const ProcessRun run = RunProgram(CALYXON_DRIVE_EXE, {file.fileName()});
+  ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+
+  QFile project(dir + "/a.prj"), program(dir + "/slots.log"), curve(dir + "/target.flt");
+  ASSERT_TRUE(project.open(QIODevice::ReadOnly));
+  EXPECT_EQ(project.readAll().count("\r\n"), 30539);
+  EXPECT_EQ(program.size(), 35200);
+  ASSERT_TRUE(curve.open(QIODevice::ReadOnly));
+  EXPECT_EQ(curve.readAll().count("\r\n"), 661);
+  const auto bands = ReadBands(dir + "/bands.json");
+  ASSERT_EQ(bands.size(), std::size_t(kBandCount));
+  EXPECT_EQ(bands[26][0], 1000);
+  EXPECT_EQ(bands[26][1], 400);
+  EXPECT_EQ(bands[26][2], 0.01);
+  EXPECT_EQ(bands[28][1], 400);  // 800 Hz, Q 2
+  EXPECT_EQ(bands[28][2], 20);
+  QFile curves(dir + "/curves.json");
+  ASSERT_TRUE(curves.open(QIODevice::ReadOnly));
+  const QJsonObject json = QJsonDocument::fromJson(curves.readAll()).object();
+  EXPECT_EQ(json["GridFrequency"].toArray().size(), 660);
+  EXPECT_EQ(json["GridFrequency"].toArray()[40].toDouble(), 60);
+  EXPECT_EQ(json["BandSumCurve"].toArray().size(), 660);
+}
+
 }  // namespace
 }  // namespace calyxon

@@ -1,4 +1,4 @@
-#include "calyxon/ui/ManualEq.h"
+#include "calyxon/eq/ManualEq.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,13 +28,13 @@ ClampCheck ChecksOf(ManualField field) {
   return {1, 20, -20, 20, -20};
 }
 
-double BandwidthFor(double Fc, double Q) {
+}  // namespace
+
+double BandwidthForQ(double Fc, double Q) {
   if (Q == kLowShelfQ) return 0;
-  if (Q == kHighShelfQ) return 22050;
+  if (Q == kHighShelfQ) return kHighShelfBw;
   return Fc / Q;
 }
-
-}  // namespace
 
 std::optional<double> ClampedValue(ManualField field, int check, double value) {
   const ClampCheck c = ChecksOf(field);
@@ -50,7 +50,7 @@ void ApplyManualBands(EqDesign& design, const ManualBands& bands) {
     double v = bands[k].Fc * 1000;
     if (k == 1) v = std::trunc(v);
     design.BandFc[b] = design.GridFrequency[NearestGridIndex(design, v)];
-    design.BandBw[b] = BandwidthFor(design.BandFc[b], bands[k].Q);
+    design.BandBw[b] = BandwidthForQ(design.BandFc[b], bands[k].Q);
     design.BandGain[b] = bands[k].Gain;
   }
   const int count = design.GridCount;
@@ -76,6 +76,29 @@ ManualBarPositions BarPositionsFor(const EqDesign& design, const ManualBand& ban
   p.Bw = band.Q == kLowShelfQ ? 0 : band.Q == kHighShelfQ ? 20000 : static_cast<int>(band.Q * 100);
   p.Gain = static_cast<int>(band.Gain * 100);
   return p;
+}
+
+double FcFromBar(const EqDesign& design, int position) {
+  return design.GridFrequency[std::clamp(position, 0, kGridCapacity - 1)] * 0.001;
+}
+
+double StepFromBar(int position) {
+  return position * 0.01;
+}
+
+char16_t FilterEditKey(char16_t key, char16_t decimalSeparator) {
+  const bool passes = (key >= u'0' && key <= u'9') || key == u'.' || key == u'-' || key == 8 ||
+                      key == 13 || key == decimalSeparator;
+  return passes ? key : 0;
+}
+
+ManualBand ManualBandFromDesign(const EqDesign& design, int b) {
+  const double Bw = design.BandBw[b];
+  ManualBand band;
+  band.Fc = design.GridFrequency[NearestGridIndex(design, design.BandFc[b])] * 0.001;
+  band.Q = Bw == 0 ? kLowShelfQ : Bw == kHighShelfBw ? kHighShelfQ : design.BandFc[b] / Bw;
+  band.Gain = design.BandGain[b];
+  return band;
 }
 
 }  // namespace calyxon

@@ -1,6 +1,8 @@
 // The six manual bands, designer bands 26..31, as numbers: what the window's edits hold after
-// they have been read, and what an apply makes of them. No widgets; the window reads and
-// writes its 18 edits (DesignerManualEq.cpp).
+// they have been read, what an apply makes of them, where the track bars stand and what they
+// and a project load write back. No widgets; the window reads and writes its 18 edits
+// (calyxon/ui/DesignerManualEq.cpp) and the project file stores the bands
+// (calyxon/files/ProjectFile.h).
 //
 // Each band has a centre (or corner) frequency in kHz, a Q and a gain in dB. Q 0 stands for a
 // low shelf and Q 200 for a high shelf; any other Q is a peak of bandwidth Fc / Q.
@@ -17,6 +19,7 @@ inline constexpr int kManualBandCount = 6;
 inline constexpr int kFirstManualBand = 26;
 inline constexpr double kLowShelfQ = 0;
 inline constexpr double kHighShelfQ = 200;
+inline constexpr double kHighShelfBw = 22050;
 
 struct ManualBand {
   double Fc = 0;    // kHz, as typed
@@ -35,6 +38,10 @@ enum class ManualField { Fc, Q, Gain };
 inline constexpr int kClampChecks = 2;
 std::optional<double> ClampedValue(ManualField field, int check, double value);
 
+// BandBw of a band of centre Fc (Hz): 0 for Q 0 (low shelf), 22050 for Q 200 (high shelf),
+// else Fc / Q.
+double BandwidthForQ(double Fc, double Q);
+
 // Puts the bands into the design: each frequency snapped to the nearest grid point (band 2's
 // frequency first cut to whole hertz), Q turned into a bandwidth (0 low shelf, 22050 high
 // shelf, else Fc / Q), the gain as it is. Bands with a frequency and a gain get their response;
@@ -49,6 +56,20 @@ struct ManualBarPositions {
   int Fc = 0, Bw = 0, Gain = 0;
 };
 ManualBarPositions BarPositionsFor(const EqDesign& design, const ManualBand& band, bool truncateFc);
+
+// What the bars write into the selected band's edits: FcBar the grid frequency at its position
+// in kHz, BwBar and GainBar their position x 0.01 (229 gives 2.29).
+double FcFromBar(const EqDesign& design, int position);
+double StepFromBar(int position);
+
+// The band a project load shows for designer band b: the grid frequency nearest to BandFc[b]
+// in kHz; Q 0 for BandBw 0, 200 for 22050, else BandFc / BandBw; the gain.
+ManualBand ManualBandFromDesign(const EqDesign& design, int b);
+
+// The key filter of the 18 edits: the digits, the point, the minus sign, Backspace (8) and
+// Enter (13) pass unchanged, and so does decimalSeparator (the user's, which the edits show
+// and read); every other key becomes 0 and is dropped.
+char16_t FilterEditKey(char16_t key, char16_t decimalSeparator);
 
 // The frequencies of Preset EQ in Hz (each snapped to the grid), with Q 1 and gain 0.
 inline constexpr std::array<double, kManualBandCount> kPresetEqFrequencies = {60,   200,  800,

@@ -1,0 +1,111 @@
+// Project files ("*.prj"): the designer's whole working state as text, one value a line, CR LF.
+//
+// Layout, with G = GridCount (660 in every project the designer writes, so 4799 + 39 G =
+// 30539 lines):
+//   length of TargetPath in bytes ("%d"), TargetPath (an empty line when none),
+//   length of SourcePath, SourcePath,
+//   per manual band 1..6: Fc in kHz ("%f"), bandwidth in Hz ("%f"), the gain edit's text,
+//   ProjectReservedFlag, CurvesDrawnOnce ("%d"),
+//   SlotFc, SlotBw, SlotGain (320 each), SlotA, SlotB (960 each, a0 a1 a2 / b0 b1 b2),
+//   SlotCoefficients (1600, "%ld"),
+//   TargetLoaded, GridCount, SourcePointCount, LastPointCount ("%d"),
+//   GridFrequency, TargetCurve, SourceCurve, ErrorCurve, ResidualCurve, TotalCurve,
+//   BandSumCurve (G each), BandResponse (32 G, band by band),
+//   BandA, BandB (96 each), BandFc, BandBw, BandGain (32 each), PlotMax, PlotMin, PlotReference.
+// Real numbers are "%f" (six decimals), always with ".".
+//
+// Reading is strict, so that a damaged file never half-loads: the whole file is read into a
+// Project first and is refused, with the reason and its line, when a value is missing or is not
+// a finite decimal number ("nan", "inf", hexadecimal, "1,5" are refused), when a count is out
+// of bounds (1 <= GridCount <= 22050, the 16-bit counts, 32-bit coefficients), when a grid
+// frequency lies outside 0..22050 Hz (exclusive), when a path is longer than
+// kMaxProjectPathBytes, or when more values follow than the counts say. Values may stand on
+// lines ended by CR LF or LF; blank lines between values are passed over. A path is the exact
+// number of bytes its length line gives, then a line end.
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "calyxon/eq/EqDesign.h"
+#include "calyxon/eq/ManualEq.h"
+#include "calyxon/eq/PresetSlots.h"
+
+namespace calyxon {
+
+inline constexpr int kMaxProjectPathBytes = 4096;
+
+// The three lines of one manual band.
+struct ProjectManualBand {
+  double FcKhz = 0;
+  double Bw = 0;               // 0 low shelf, 22050 high shelf, else Fc x 1000 / Q
+  std::string GainText = "0";  // one token: the gain edit's text
+};
+
+// Everything a project file holds. Curves hold GridCount values each.
+struct Project {
+  std::string TargetPath, SourcePath;  // bytes; empty when none was loaded
+  std::array<ProjectManualBand, kManualBandCount> ManualBands{};
+  std::uint8_t ProjectReservedFlag = 0, CurvesDrawnOnce = 0;
+  PresetSlots Slots;
+  std::uint8_t TargetLoaded = 0;
+  std::int16_t GridCount = 0, SourcePointCount = 0, LastPointCount = 0;
+  std::vector<double> GridFrequency, TargetCurve, SourceCurve, ErrorCurve, ResidualCurve,
+      TotalCurve, BandSumCurve;
+  std::vector<std::vector<double>> BandResponse;  // kBandCount rows
+  std::array<Coefficients, kBandCount> BandA{}, BandB{};
+  std::array<double, kBandCount> BandFc{}, BandBw{}, BandGain{};
+  double PlotMax = 0, PlotMin = 0, PlotReference = 0;
+};
+
+// The manual band's lines from its values as read from its edits (Fc and the bandwidth from
+// Fc and Q, not snapped to the grid) and the gain edit's text, which the caller has read as a
+// number: without surrounding blanks and with the system's decimal separator written as ".".
+ProjectManualBand ProjectManualBandFrom(const ManualBand& band, const QString& gainText);
+
+// The design's part of a project: counts, curves, bands, plot levels and the slot tables.
+// Paths, manual bands and the two flags are the window's to fill in.
+Project ProjectFromDesign(const EqDesign& design, const PresetSlots& presets);
+
+struct ProjectText {
+  std::string bytes;
+  // Empty, or the table that holds a value that is not a finite number (such a file could not
+  // be read back, so it must not be written).
+  std::string problem;
+};
+ProjectText WriteProjectText(const Project& project);
+
+// Saves the project at path. Returns "" when saved, or the status text of a refused save
+// (a value that is not a finite number; nothing written) or of a failed one (the previous file
+// is kept).
+QString SaveProject(const Project& project, const QString& path);
+
+enum class ProjectReadStatus { Loaded, OpenFailed, Refused };
+
+struct ProjectReading {
+  ProjectReadStatus status = ProjectReadStatus::OpenFailed;
+  std::string problem;  // why it was refused, naming the line
+  Project project;      // complete only when Loaded
+  bool loaded() const { return status == ProjectReadStatus::Loaded; }
+};
+
+ProjectReading ReadProjectFile(const std::string& path);
+
+// Takes a loaded project over into the design and the slot tables: the slot tables, the
+// counts, every curve (zeroed over its whole capacity first), the band tables and the plot
+// levels; then every BandFc below 20 Hz becomes 20. Paths, manual-band edits and flags are the
+// window's.
+void TakeOverProject(const Project& project, EqDesign& design, PresetSlots& presets);
+
+// A slot button's read: the final band table of the project at path into SlotFc[s], SlotBw[s]
+// and SlotGain[s]. A project that cannot be opened or is refused changes nothing.
+ProjectReading ReadProjectIntoSlot(PresetSlots& presets, int s, const std::string& path);
+
+// Status text after a project load: "" when loaded, "File:<name> Open Failed  !!! \n", or
+// "File:<name> Not Loaded: <problem>; nothing was changed  !!! \n".
+QString ProjectLoadStatusText(const ProjectReading& reading, const QString& name);
+
+}  // namespace calyxon

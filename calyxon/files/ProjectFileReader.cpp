@@ -1,0 +1,228 @@
+// Reading a project into a staging copy, and taking it over.
+#include <algorithm>
+#include <fstream>
+
+#include "calyxon/files/ProjectFile.h"
+#include "calyxon/files/ProjectLayout.h"
+#include "calyxon/files/TextNumbers.h"
+
+namespace calyxon {
+
+namespace {
+
+// Far above a project of the largest grid (about 865,000 lines).
+constexpr std::size_t kMaxProjectBytes = 64u << 20;
+// Longer than any number this program writes.
+constexpr std::size_t kMaxTokenBytes = 511;
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+// Walks the file's values; the first problem stops it, and every later call does nothing.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view text) : text_(text) {}
+
+  void Section(const char* name) { section_ = name; }
+
+  void Path(std::string& path) {
+    std::int64_t length = 0;
+    if (!ReadInteger(length, 0, kMaxProjectPathBytes)) return;
+    if (!EndOfLine()) return;
+    if (length == 0) return;  // no path stored: the current one stays
+    if (text_.size() - pos_ < static_cast<std::size_t>(length)) return Fail(EndsEarly());
+    const std::string_view bytes = text_.substr(pos_, static_cast<std::size_t>(length));
+    lines_ += static_cast<int>(std::count(bytes.begin(), bytes.end(), '\n'));
+    pos_ += bytes.size();
+    if (!EndOfLine()) return;
+    path.assign(bytes);
+  }
+
+  void Real(double& value, double low, double high) {
+    const std::string_view token = Token();
+    if (token.empty()) return;
+    const auto number = ParseDecimal(token);
+    if (!number) return Fail(NotANumber(token));
+    if (!(*number > low && *number < high)) return Fail(OutOfRange(token));
+    value = *number;
+  }
+
+  template <typename T>
+  void Integer(T& value, std::int64_t low, std::int64_t high) {
+    std::int64_t number = 0;
+    if (ReadInteger(number, low, high)) value = static_cast<T>(number);
+  }
+
+  void Flag(std::uint8_t& value) {
+    std::int64_t number = 0;
+    if (ReadInteger(number, std::numeric_limits<std::int64_t>::min(),
+                    std::numeric_limits<std::int64_t>::max())) {
+      value = number != 0;
+    }
+  }
+
+  void Token(std::string& text) {
+    const std::string_view token = Token();
+    if (token.empty()) return;
+    if (!ParseDecimal(token)) return Fail(NotANumber(token));
+    text.assign(token);
+  }
+
+  template <typename Curve>
+  void Size(Curve& curve, int count) {
+    if (problem_.empty()) curve.resize(static_cast<std::size_t>(count));
+  }
+
+  // After the last value only blanks may follow: more values mean the counts are wrong.
+  void End() {
+    SkipBlanks();
+    if (problem_.empty() && pos_ != text_.size()) {
+      Fail("it holds more lines than its GridCount says (line " + std::to_string(lines_ + 1) + ")");
+    }
+  }
+
+  const std::string& problem() const { return problem_; }
+
+ private:
+  void SkipBlanks() {
+    while (pos_ < text_.size() && IsBlank(text_[pos_])) {
+      if (text_[pos_] == '\n') ++lines_;
+      ++pos_;
+    }
+  }
+
+  // The next run of characters without blanks; empty after a problem or at the end.
+  std::string_view Token() {
+    if (!problem_.empty()) return {};
+    SkipBlanks();
+    const std::size_t start = pos_;
+    while (pos_ < text_.size() && !IsBlank(text_[pos_])) ++pos_;
+    const std::string_view token = text_.substr(start, pos_ - start);
+    if (token.empty()) Fail(EndsEarly());
+    if (token.size() > kMaxTokenBytes) {
+      Fail("line " + Line() + " is longer than any value");
+      return {};
+    }
+    return token;
+  }
+
+  bool ReadInteger(std::int64_t& number, std::int64_t low, std::int64_t high) {
+    const std::string_view token = Token();
+    if (token.empty()) return false;
+    const auto parsed = ParseInteger(token);
+    if (!parsed) {
+      Fail(NotANumber(token));
+      return false;
+    }
+    if (*parsed < low || *parsed > high) {
+      Fail(OutOfRange(token));
+      return false;
+    }
+    number = *parsed;
+    return true;
+  }
+
+  // The rest of the current line must be blank; consumes its end (CR LF or LF).
+  bool EndOfLine() {
+    if (!problem_.empty()) return false;
+    while (pos_ < text_.size() && text_[pos_] != '\n' && IsBlank(text_[pos_])) ++pos_;
+    if (pos_ == text_.size()) {
+      Fail(EndsEarly());
+      return false;
+    }
+    if (text_[pos_] != '\n') {
+      Fail("line " + Line() + " of " + section_ + " does not end where its length says");
+      return false;
+    }
+    ++pos_;
+    ++lines_;
+    return true;
+  }
+
+  std::string Line() const { return std::to_string(lines_ + 1); }
+  std::string EndsEarly() const {
+    return "it ends early, in " + section_ + " after line " + std::to_string(lines_);
+  }
+  std::string NotANumber(std::string_view token) const {
+    return "line " + Line() + " of " + section_ + " holds '" + std::string(token) +
+           "', which is not a number";
+  }
+  std::string OutOfRange(std::string_view token) const {
+    return "line " + Line() + " of " + section_ + " holds " + std::string(token) +
+           ", which is out of range";
+  }
+  void Fail(std::string problem) {
+    if (problem_.empty()) problem_ = std::move(problem);
+  }
+
+  std::string_view text_;
+  std::size_t pos_ = 0;
+  int lines_ = 0;  // line ends passed
+  std::string section_;
+  std::string problem_;
+};
+
+}  // namespace
+
+ProjectReading ReadProjectFile(const std::string& path) {
+  ProjectReading reading;
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return reading;
+  std::string text;
+  char chunk[1 << 16];
+  while (text.size() <= kMaxProjectBytes && file.read(chunk, sizeof chunk).gcount() > 0) {
+    text.append(chunk, static_cast<std::size_t>(file.gcount()));
+  }
+  if (file.bad()) return reading;
+
+  reading.status = ProjectReadStatus::Refused;
+  if (text.size() > kMaxProjectBytes) {
+    reading.problem = "it is larger than any project";
+    return reading;
+  }
+  LineReader reader(text);
+  project_layout::Walk(reader, reading.project);
+  reader.End();
+  reading.problem = reader.problem();
+  if (reading.problem.empty()) reading.status = ProjectReadStatus::Loaded;
+  return reading;
+}
+
+void TakeOverProject(const Project& project, EqDesign& design, PresetSlots& presets) {
+  presets = project.Slots;
+  project_layout::DesignValues(project, design, [](const auto& from, auto& to) {
+    if constexpr (project_layout::kIsCurve<decltype(to)>) {
+      std::fill(to.begin(), to.end(), 0.0);
+      std::copy(from.begin(), from.end(), to.begin());
+    } else {
+      to = from;
+    }
+  });
+  for (double& Fc : design.BandFc) Fc = std::max(Fc, 20.0);
+}
+
+ProjectReading ReadProjectIntoSlot(PresetSlots& presets, int s, const std::string& path) {
+  ProjectReading reading = ReadProjectFile(path);
+  if (reading.loaded()) {
+    presets.SlotFc[s] = reading.project.BandFc;
+    presets.SlotBw[s] = reading.project.BandBw;
+    presets.SlotGain[s] = reading.project.BandGain;
+  }
+  return reading;
+}
+
+QString ProjectLoadStatusText(const ProjectReading& reading, const QString& name) {
+  switch (reading.status) {
+    case ProjectReadStatus::Loaded:
+      return {};
+    case ProjectReadStatus::OpenFailed:
+      return QStringLiteral("File:%1 Open Failed  !!! \n").arg(name);
+    case ProjectReadStatus::Refused:
+      break;
+  }
+  return QStringLiteral("File:%1 Not Loaded: %2; nothing was changed  !!! \n")
+      .arg(name, QString::fromStdString(reading.problem));
+}
+
+}  // namespace calyxon

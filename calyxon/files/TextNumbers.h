@@ -1,0 +1,26 @@
+// Numbers in the designer's text files, written and read with "." whatever the user's locale.
+// Lines end with CR LF.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace calyxon {
+
+inline constexpr std::string_view kLineEnd = "\r\n";
+
+// value as "%f" writes it in the C locale: six decimals ("20.000000", "-0.500000").
+void AppendFixed(std::string& out, double value);
+// value as "%d" / "%ld" write it ("-12").
+void AppendInteger(std::string& out, std::int64_t value);
+
+// The whole of token as a finite decimal number: an optional sign, digits with at most one
+// "." (at least one digit), an optional exponent ("1E-7"). Nothing else: not "nan", "inf", a
+// hexadecimal number, a "," or trailing characters.
+std::optional<double> ParseDecimal(std::string_view token);
+// The whole of token as a decimal integer with an optional sign.
+std::optional<std::int64_t> ParseInteger(std::string_view token);
+
+}  // namespace calyxon

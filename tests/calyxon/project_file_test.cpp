@@ -1,0 +1,233 @@
+// Project files: the exact lines written, the round trip, and the projects the reader refuses.
+#include <gtest/gtest.h>
+
+#include "calyxon/files/ProjectFile.h"
+#include "runtime/Convert.h"
+#include "tests/calyxon/CommaLocale.h"
+#include "tests/calyxon/DesignerState.h"
+#include "tests/calyxon/FileText.h"
+
+namespace calyxon {
+namespace {
+
+using testing::DesignerState;
+
+constexpr int kFreshLines = 30539;
+constexpr int kGridCountLine = 4505;  // 0-based
+
+class ProjectFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override { runtime::setDecimalSeparator(u'.'); }
+
+  std::string File(const std::string& bytes) {
+    const std::string path = ::testing::TempDir() + "project_" + std::to_string(files_++) + "_" +
+                             ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+                             ".prj";
+    testing::WriteBytes(path, bytes);
+    return path;
+  }
+  static std::string Text(const Project& project) {
+    const ProjectText text = WriteProjectText(project);
+    EXPECT_EQ(text.problem, "");
+    return text.bytes;
+  }
+
+ private:
+  int files_ = 0;
+};
+
+TEST_F(ProjectFileTest, SaveLoadSaveGivesTheSameBytes) {
+  DesignerState state;
+  state.TargetPath = "/home/op/mics/target mic.dat";
+  state.SourcePath = "/home/op/" + std::string(987, 's') + ".dat";  // 1000 bytes
+  state.edits = {{{"1", "2.5", "-3.5"},
+                  {"0.2", "1.25", " 6 "},
+                  {"2.4", "2", "0"},
+                  {"6", "0", "4"},
+                  {"15", "200", "-6"},
+                  {"0.06", "0.5", "12.25"}}};
+  state.Apply();
+  state.design.BandFc[3] = 12;  // a fitted band below the grid comes back at 20 Hz
+  for (int s = 0; s < kSlotCount; ++s) {
+    state.presets.SlotFc[s] = state.design.BandFc;
+    state.presets.SlotBw[s] = state.design.BandBw;
+    state.presets.SlotGain[s].fill(s - 4.5);
+    DesignSlot(state.presets, s);
+  }
+  ComputeSlotCoefficients(state.presets);
+
+  const std::string first = Text(state.ToProject());
+  const std::vector<std::string> lines = testing::CrLfLines(first);
+  EXPECT_EQ(lines[0], "28");
+  EXPECT_EQ(lines[2], "1000");
+  EXPECT_EQ(
+      std::vector<std::string>(lines.begin() + 4, lines.begin() + 10),
+      (std::vector<std::string>{"1.000000", "400.000000", "-3.5", "0.200000", "160.000000", "6"}));
+  EXPECT_EQ(lines[4 + 3 * 3 + 1], "0.000000");      // Q 0: low shelf
+  EXPECT_EQ(lines[4 + 3 * 4 + 1], "22050.000000");  // Q 200: high shelf
+
+  const ProjectReading reading = ReadProjectFile(File(first));
+  ASSERT_TRUE(reading.loaded()) << reading.problem;
+  DesignerState loaded;
+  loaded.Restore(reading.project);
+  EXPECT_EQ(loaded.edits[0].Q, "2.5");
+  EXPECT_EQ(loaded.edits[1].Gain, "6");
+  EXPECT_EQ(loaded.SourcePath, state.SourcePath);
+  state.design.BandFc[3] = 20;
+  const std::string second = Text(loaded.ToProject());
+  EXPECT_EQ(second.size(), first.size());
+  EXPECT_TRUE(second == Text(state.ToProject())) << "the loaded project differs";
+}
+
+TEST_F(ProjectFileTest, LfLineEndsLongPathsAndSmallGridsAreRead) {
+  DesignerState state;
+  state.TargetPath = std::string(4096, 't');
+  const std::string crlf = Text(state.ToProject());
+  std::string lf = crlf;
+  for (std::size_t at; (at = lf.find("\r\n")) != std::string::npos;) lf.erase(at, 1);
+  const ProjectReading reading = ReadProjectFile(File(lf));
+  ASSERT_TRUE(reading.loaded()) << reading.problem;
+  EXPECT_TRUE(Text(reading.project) == crlf);
+
+  // A project of three grid points has 4799 + 39 x 3 lines and gives a grid of three.
+  Project small = state.ToProject();
+  small.GridCount = 3;
+  for (auto* curve :
+       {&small.GridFrequency, &small.TargetCurve, &small.SourceCurve, &small.ErrorCurve,
+        &small.ResidualCurve, &small.TotalCurve, &small.BandSumCurve}) {
+    curve->assign({100, 1000, 10000});
+  }
+  for (auto& row : small.BandResponse) row.assign({1, 2, 3});
+  const std::string smallText = Text(small);
+  EXPECT_EQ(testing::CrLfLines(smallText).size(), 4799 + 39 * 3);
+  const ProjectReading smallReading = ReadProjectFile(File(smallText));
+  ASSERT_TRUE(smallReading.loaded()) << smallReading.problem;
+  EqDesign design;
+  design.TargetCurve[500] = 7;
+  PresetSlots presets;
+  TakeOverProject(smallReading.project, design, presets);
+  EXPECT_EQ(design.GridCount, 3);
+  EXPECT_EQ(design.GridFrequency[2], 10000);
+  EXPECT_EQ(design.GridFrequency[3], 0);
+  EXPECT_EQ(design.TargetCurve[500], 0);
+  EXPECT_EQ(design.BandResponse[31][2], 3);
+  EXPECT_EQ(design.BandResponse[31][3], 0);
+}
+
+TEST_F(ProjectFileTest, IncompleteOrDamagedProjectsAreRefusedWithTheirLine) {
+  DesignerState state;
+  const std::vector<std::string> lines = testing::CrLfLines(Text(state.ToProject()));
+  const int target = kGridCountLine + 3 + 660;  // TargetCurve's first line
+  const struct {
+    std::vector<std::pair<int, std::string>> replaced;  // line (0-based), new text
+    int keep;                                           // lines kept (0: all)
+    std::string extra;
+    std::string problem;
+  } cases[] = {
+      {{}, kFreshLines - 1, "", "it ends early, in the plot levels after line 30538"},
+      {{}, 3, "", "it ends early, in the manual bands after line 3"},
+      {{{0, "10"}, {1, "abc"}}, 2, "", "it ends early, in TargetPath after line 1"},
+      {{{0, "3"}, {1, "abcde"}}, 0, "", "line 2 of TargetPath does not end where its length says"},
+      {{{0, "5000"}}, 0, "", "line 1 of TargetPath holds 5000, which is out of range"},
+      {{{2, "-1"}}, 0, "", "line 3 of SourcePath holds -1, which is out of range"},
+      {{{target, "nan"}}, 0, "", "line 5169 of TargetCurve holds 'nan', which is not a number"},
+      {{{target, "inf"}}, 0, "", "'inf'"},
+      {{{target, "-INF"}}, 0, "", "'-INF'"},
+      {{{target, "0x1p3"}}, 0, "", "'0x1p3'"},
+      {{{target, "1,5"}}, 0, "", "'1,5'"},
+      {{{target, "1.5abc"}}, 0, "", "'1.5abc'"},
+      {{{target, "1e999"}}, 0, "", "'1e999'"},
+      {{{6, "nan"}}, 0, "", "line 7 of the manual bands holds 'nan'"},
+      {{{100, "1.0.0"}}, 0, "", "line 101 of SlotFc"},
+      {{{kGridCountLine, "0"}}, 0, "", "line 4506 of the counts holds 0, which is out of range"},
+      {{{kGridCountLine, "22051"}}, 0, "", "holds 22051, which is out of range"},
+      {{{kGridCountLine, "660.0"}}, 0, "", "holds '660.0', which is not a number"},
+      {{{kGridCountLine + 1, "40000"}}, 0, "", "holds 40000, which is out of range"},
+      {{{kGridCountLine - 2, "2147483648"}}, 0, "", "line 4504 of SlotCoefficients"},
+      {{{kGridCountLine + 3, "22050.000000"}}, 0, "", "line 4509 of GridFrequency holds 22050"},
+      {{{kGridCountLine + 3, "0.000000"}}, 0, "", "GridFrequency holds 0.000000, which is out"},
+      {{}, 0, "0.000000\r\n", "it holds more lines than its GridCount says (line 30540)"},
+      {{{6, ""}}, 0, "", "line 25 of the flags holds '0.000000'"},  // an empty gain line
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> damaged = lines;
+    for (const auto& [line, text] : c.replaced) damaged[line] = text;
+    if (c.keep) damaged.resize(c.keep);
+    const ProjectReading reading = ReadProjectFile(File(testing::JoinCrLf(damaged) + c.extra));
+    EXPECT_EQ(reading.status, ProjectReadStatus::Refused) << c.problem;
+    EXPECT_NE(reading.problem.find(c.problem), std::string::npos)
+        << reading.problem << "\n  wanted: " << c.problem;
+  }
+
+  EXPECT_EQ(ReadProjectFile(::testing::TempDir() + "no such project.prj").status,
+            ProjectReadStatus::OpenFailed);
+  ProjectReading refused;
+  refused.status = ProjectReadStatus::Refused;
+  refused.problem = "it ends early, in BandGain after line 30530";
+  EXPECT_EQ(ProjectLoadStatusText(refused, "/p/a.prj"),
+            "File:/p/a.prj Not Loaded: it ends early, in BandGain after line 30530; nothing was "
+            "changed  !!! \n");
+  refused.status = ProjectReadStatus::OpenFailed;
+  EXPECT_EQ(ProjectLoadStatusText(refused, "/p/a.prj"), "File:/p/a.prj Open Failed  !!! \n");
+}
+
+TEST_F(ProjectFileTest, ManualBandLinesComeFromTheEditsAsTyped) {
+  const struct {
+    ManualBand band;
+    QString gainText;
+    double FcKhz, Bw;
+    std::string gain;
+  } rows[] = {
+      {{1, 0, -3.5}, "-3.5", 1, 0, "-3.5"},
+      {{1, 200, 2}, " 2 ", 1, 22050, "2"},
+      {{0.0207, 0.5, 1}, "+1", 0.0207, 0.0207 * 1000 / 0.5, "+1"},
+      {{25, 2, 5}, "5.", 25, 12500, "5."},  // not clamped, not snapped
+  };
+  for (const auto& row : rows) {
+    const ProjectManualBand band = ProjectManualBandFrom(row.band, row.gainText);
+    EXPECT_EQ(band.FcKhz, row.FcKhz);
+    EXPECT_EQ(band.Bw, row.Bw);
+    EXPECT_EQ(band.GainText, row.gain);
+  }
+}
+
+TEST_F(ProjectFileTest, AValueThatIsNotFiniteIsNeverSaved) {
+  DesignerState state;
+  const std::string path = File("the previous project");
+  Project project = state.ToProject();
+  project.BandBw[27] = std::numeric_limits<double>::infinity();
+  EXPECT_EQ(SaveProject(project, QString::fromStdString(path)),
+            QString::fromStdString("File:" + path +
+                                   " Not Saved: BandBw holds a value that is not a finite number"
+                                   "  !!! \n"));
+  EXPECT_EQ(testing::ReadBytes(path), "the previous project");
+
+  const std::string missing = ::testing::TempDir() + "no such folder/a.prj";
+  EXPECT_EQ(SaveProject(state.ToProject(), QString::fromStdString(missing)),
+            QString::fromStdString("File:" + missing +
+                                   " Save Failed (No such file or directory), the previous file "
+                                   "is kept  !!! \n"));
+}
+
+TEST_F(ProjectFileTest, NumbersUseADotWhateverTheLocale) {
+  const testing::CommaLocale comma;
+  if (!comma.active()) GTEST_SKIP() << "no locale with a decimal comma could be made here";
+  DesignerState state;  // the edits now read "0,06", ...
+  state.edits[0].Gain = "-3,5";
+  state.Apply();
+  const std::string text = Text(state.ToProject());
+  EXPECT_EQ(text.find(','), std::string::npos);
+  const std::vector<std::string> lines = testing::CrLfLines(text);
+  EXPECT_EQ(lines[4], "0.060000");
+  EXPECT_EQ(lines[6], "-3.5");
+  const ProjectReading reading = ReadProjectFile(File(text));
+  ASSERT_TRUE(reading.loaded()) << reading.problem;
+  EXPECT_EQ(reading.project.BandGain[26], -3.5);
+  DesignerState loaded;
+  loaded.Restore(reading.project);
+  EXPECT_EQ(loaded.edits[0].Fc, "0,06");
+  EXPECT_EQ(loaded.edits[0].Gain, "-3,5");
+}
+
+}  // namespace
+}  // namespace calyxon
