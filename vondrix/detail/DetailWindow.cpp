@@ -43,6 +43,14 @@ void DetailWindow::PollTick() {
   close();
 }
 
+DetailWindow::PollPause::PollPause(DetailWindow& window) : window_(window) {
+  window_.roles_.pollTimer->setEnabled(false);
+}
+
+DetailWindow::PollPause::~PollPause() {
+  if (window_.isVisible()) window_.roles_.pollTimer->setEnabled(true);
+}
+
 void DetailWindow::ShowOffline() {
   forms::ShowMessage(roles_.address.text() + "  Offline");
 }

@@ -142,6 +142,23 @@ class DetailWindow : public forms::Form {
   // Offline: the address control's text followed by "  Offline".
   void ShowOffline();
 
+  // The long loops (spectrum scan, Peak and Next P, RF monitor, the first model's Zarn wait)
+  // hold the poll timer off while they run:
+  //   auto paused = PausePolling();
+  // switches it off; when the scope is left, however it is left, it is switched on again, but
+  // only while the window is still open (a close during the loop keeps it off).
+  class PollPause {
+   public:
+    explicit PollPause(DetailWindow& window);
+    ~PollPause();
+    PollPause(const PollPause&) = delete;
+    PollPause& operator=(const PollPause&) = delete;
+
+   private:
+    DetailWindow& window_;
+  };
+  [[nodiscard]] PollPause PausePolling() { return PollPause(*this); }
+
   Program& program_;
   const TwinTraits& traits_;
   TwinRoles roles_;
