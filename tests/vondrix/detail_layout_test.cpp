@@ -48,10 +48,18 @@ void ExpectPlaces(forms::Form& form, const std::vector<Place>& places) {
     SCOPED_TRACE(p.name);
     const QWidget* w = form.findChild<QWidget*>(p.name);
     ASSERT_TRUE(w);
-    if (p.at) EXPECT_EQ(w->pos() - forms::clientOrigin(w->parentWidget()), *p.at);
-    if (p.size) EXPECT_EQ(w->size(), *p.size);
-    if (p.text) EXPECT_EQ(textOf(w), *p.text);
-    if (p.color) EXPECT_EQ(forms::detail::color(w), *p.color);
+    if (p.at) {
+      EXPECT_EQ(w->pos() - forms::clientOrigin(w->parentWidget()), *p.at);
+    }
+    if (p.size) {
+      EXPECT_EQ(w->size(), *p.size);
+    }
+    if (p.text) {
+      EXPECT_EQ(textOf(w), *p.text);
+    }
+    if (p.color) {
+      EXPECT_EQ(forms::detail::color(w), *p.color);
+    }
   }
 }
 
