@@ -4,12 +4,15 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
 #include <algorithm>
 #include <functional>
 #include <utility>
+
+#include "forms/Canvas.h"
 
 namespace forms {
 
@@ -47,6 +50,27 @@ class FormMenuBar : public QMenuBar {
 
  private:
   std::function<void()> changed_;
+};
+
+// Shows the form's direct drawings (in client coordinates, below the menu bar) above its
+// controls; the mouse goes through to the controls beneath.
+class FormSurface : public QWidget {
+ public:
+  FormSurface(QWidget* form, const QImage& drawing, const int& clientTop)
+      : QWidget(form), drawing_(drawing), clientTop_(clientTop) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* e) override {
+    QPainter p(this);
+    p.setClipRect(e->rect());
+    p.drawImage(0, clientTop_, drawing_);
+  }
+
+ private:
+  const QImage& drawing_;
+  const int& clientTop_;
 };
 
 }  // namespace
@@ -236,13 +260,40 @@ void Form::showEvent(QShowEvent* e) {
   invokeHandler(OnShow);
 }
 
+Canvas& Form::canvas() {
+  if (!canvas_) {
+    drawing_ = QImage(std::max(clientWidth(), 1), std::max(clientHeight(), 1),
+                      QImage::Format_ARGB32_Premultiplied);
+    drawing_.fill(Qt::transparent);
+    surface_ = new FormSurface(this, drawing_, menuHeight_);
+    surface_->setGeometry(rect());
+    surface_->show();
+    canvas_ = std::make_unique<Canvas>(&drawing_, [this] {
+      // Controls made or raised since the last drawing stay beneath it.
+      surface_->setGeometry(rect());
+      surface_->raise();
+      if (isVisible()) surface_->repaint();
+    });
+  }
+  return *canvas_;
+}
+
 void Form::hideEvent(QHideEvent* e) {
+  if (canvas_) drawing_.fill(Qt::transparent);
   Control<QWidget>::hideEvent(e);
   invokeHandler(OnHide);
 }
 
 void Form::resizeEvent(QResizeEvent* e) {
   Control<QWidget>::resizeEvent(e);
+  if (canvas_ && (clientWidth() > drawing_.width() || clientHeight() > drawing_.height())) {
+    QImage larger(std::max(clientWidth(), drawing_.width()),
+                  std::max(clientHeight(), drawing_.height()), drawing_.format());
+    larger.fill(Qt::transparent);
+    QPainter(&larger).drawImage(0, 0, drawing_);
+    drawing_ = larger;  // the canvas keeps drawing into the same object
+  }
+  if (surface_) surface_->setGeometry(rect());
   placeMenuBar();  // a new width may wrap the bar's titles
 }
 

@@ -22,6 +22,11 @@
 // programs find it by title and post messages to it; a caption change republishes it.
 // Posted messages arrive through OnMessage.
 //
+// canvas() draws straight on the window, outside any paint handler: each drawing shows at
+// once, over the controls, without a turn of the event loop, and lets the mouse through to
+// the controls beneath. It lasts until the window is hidden, which wipes it as a repaint of
+// the whole window would.
+//
 // Closing (close(), the title bar's close button, Alt+F4) asks OnCloseQuery, then lets
 // OnClose choose what happens: caHide (the default) hides the form, caFree hides it and
 // deletes it at the next turn of the event loop, caNone keeps it open, caMinimize
@@ -29,6 +34,7 @@
 // (setMainForm) closes, the event loop ends.
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -40,6 +46,8 @@
 class QMenuBar;
 
 namespace forms {
+
+class Canvas;
 
 enum BorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow };
 enum BorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
@@ -86,6 +94,9 @@ class Form : public Control<QWidget> {
   // Closes as described above, also when the form is hidden; false when refused.
   bool close();
 
+  // The window's own canvas, in client coordinates (see above).
+  Canvas& canvas();
+
   // Where this window is listed for other programs.
   platform::WindowHandle publishedHandle() const;
 
@@ -116,6 +127,9 @@ class Form : public Control<QWidget> {
   void placeMenuBar();
 
   std::unique_ptr<platform::WindowPublication> publication_;
+  QWidget* surface_ = nullptr;  // shows the canvas's drawings over the controls
+  QImage drawing_;
+  std::unique_ptr<Canvas> canvas_;
   BorderStyle borderStyle_ = bsSizeable;
   unsigned borderIcons_ = biSystemMenu | biMinimize | biMaximize;
   QMenuBar* menuBar_ = nullptr;

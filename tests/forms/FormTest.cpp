@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "forms/Application.h"
+#include "forms/Canvas.h"
 #include "forms/Dialogs.h"
 #include "forms/Form.h"
 #include "forms/Menu.h"
@@ -195,6 +196,26 @@ TEST(FormTitle, TheWindowSystemShowsTheCaptionAndBoxesTheApplicationTitle) {
   EXPECT_EQ(dialogs.boxes[0].caption, "Vondrix");
   EXPECT_EQ(dialogs.boxes[1].caption, "Vondrix");
   EXPECT_EQ(applicationTitle(), "Vondrix");
+}
+
+TEST(FormCanvas, DrawsOverTheControlsLetsTheMouseThroughAndGoesWithAHide) {
+  Form form;
+  form.setClientSize(100, 60);
+  auto* panel = new Panel(&form);
+  panel->setBounds(10, 10, 50, 40);
+  panel->setColor(clWhite);
+  form.show();
+  Canvas& canvas = form.canvas();
+  canvas.pen.color = clRed;
+  canvas.moveTo(0, 20);
+  canvas.lineTo(40, 20);
+  auto at = [&](int x, int y) { return fromQColor(form.grab().toImage().pixelColor(x, y)); };
+  EXPECT_EQ(at(20, 20), clRed);  // over the panel
+  EXPECT_EQ(at(20, 30), clWhite);
+  EXPECT_EQ(form.childAt(20, 20), panel);
+  form.hide();
+  form.show();
+  EXPECT_EQ(at(20, 20), clWhite);
 }
 
 }  // namespace
