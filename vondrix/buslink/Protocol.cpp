@@ -37,6 +37,9 @@ std::string SquelchQuery(const std::string& a, const std::string& level) {
 std::string Diversity(const std::string& a) {
   return "#" + a + "R0\r";
 }
+std::string Command(const std::string& a, const std::string& letters) {
+  return "#" + a + letters + "\r";
+}
 
 std::string SetName(const std::string& a, const std::string& name) {
   std::string n = name;

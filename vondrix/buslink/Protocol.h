@@ -26,6 +26,8 @@ std::string Mute(const std::string& a,
 std::string SetName(const std::string& a, const std::string& name);  // padded to 6 with blanks
 std::string SquelchQuery(const std::string& a, const std::string& level);  // "%aaF" ss "\r"
 std::string Diversity(const std::string& a);                               // "#aaR0\r"
+// "#aa" + letters + "\r": the set commands the detail windows build (Q1, R2, G03, ...).
+std::string Command(const std::string& a, const std::string& letters);
 
 // Reply checks of the command table. An empty reply never passes.
 bool EchoMatches(const std::string& reply, const std::string& a);  // characters 2-3 = a

@@ -78,4 +78,25 @@ DetailLink::NameWrite DetailLink::SendName(const std::string& a) {
   return protocol::ExactAck(bus_.CommandBuffer, a) ? NameWrite::Acknowledged : NameWrite::Refused;
 }
 
+bool DetailLink::SendZarn(const std::string& a) {
+  bus_.CommandBuffer = protocol::Query(a, 'O');
+  bus_.SendCommand();
+  return bus_.LineSent;
+}
+
+bool DetailLink::SendYesNo(const std::string& a, bool yes) {
+  bus_.CommandBuffer = protocol::Command(a, yes ? "Q1" : "Q0");
+  bus_.SendCommand();
+  return bus_.LineSent;
+}
+
+bool DetailLink::SendAntenna(const std::string& a, Antenna antenna) {
+  const char* letters = antenna == Antenna::A ? "R2" : antenna == Antenna::B ? "R1" : "R0";
+  return protocol::EchoMatches(bus_.Transact(protocol::Command(a, letters)), a);
+}
+
+bool DetailLink::SendEqPreset(const std::string& a, const std::string& preset) {
+  return protocol::EchoMatches(bus_.Transact(protocol::Command(a, "G" + preset)), a);
+}
+
 }  // namespace vondrix

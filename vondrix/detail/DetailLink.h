@@ -21,6 +21,9 @@ namespace vondrix {
 // returns whether one was.
 bool WithRetries(BusLink& bus, int tries, const std::function<void()>& query);
 
+// The antenna choices of the second model, in the order of its selector.
+enum class Antenna { A, Diversity, B };
+
 // What the third byte of a status reply holds.
 enum class StatusByte3 { RfB, Direction };
 
@@ -52,6 +55,18 @@ class DetailLink {
   enum class NameWrite { NotSent, Acknowledged, Refused };
   // Refused: a reply other than exactly "$aa\r", none included.
   NameWrite SendName(const std::string& address);
+
+  // Zarn, YES/NO, antenna and EQ preset commands
+  // "%aaO\r" (Zarn) and "#aaQ1\r" / "#aaQ0\r" (YES / NO): sent only; the receiver answers
+  // none of them, it only goes quiet for a while. False when the line did not go out.
+  bool SendZarn(const std::string& address);
+  bool SendYesNo(const std::string& address, bool yes);
+  // "#aaR2\r" (A), "#aaR0\r" (diversity) or "#aaR1\r" (B); true when a reply came that
+  // carries the address in characters 2-3 (the rest is not examined).
+  bool SendAntenna(const std::string& address, Antenna antenna);
+  // "#aaG" + preset + "\r"; true when a reply came that carries the address (it is not
+  // used otherwise, and a missing or wrong reply is not reported).
+  bool SendEqPreset(const std::string& address, const std::string& preset);
 
  private:
   BusLink& bus_;

@@ -3,6 +3,7 @@
 #include "runtime/FloatText.h"
 #include "vondrix/buslink/Protocol.h"
 #include "vondrix/detail/DetailWindow.h"
+#include "vondrix/detail/MonitorMath.h"
 #include "vondrix/detail/RfLevel.h"
 #include "vondrix/network/Program.h"
 
@@ -11,7 +12,6 @@ namespace vondrix {
 namespace {
 
 constexpr int kWidestSquelchBar = 210;
-constexpr int kMonitorBaseline = 154;
 
 void FillBlack(forms::Image* picture, int width) {
   forms::Canvas& c = picture->canvas();

@@ -2,6 +2,7 @@
 #include "vondrix/detail/DetailWindow.h"
 
 #include "runtime/Convert.h"
+#include "vondrix/detail/MonitorMath.h"
 #include "vondrix/network/MainScreen.h"
 #include "vondrix/network/Program.h"
 
@@ -9,7 +10,10 @@ namespace vondrix {
 
 DetailWindow::DetailWindow(Program& program, const TwinTraits& traits)
     : program_(program), traits_(traits), link_(program.Bus, program.Current, program.Detail) {
-  monitor_.traces.assign(traits.monitorTraces, std::vector<QPoint>(traits.monitorCapacity));
+  // Every point keeps its index as x, also the one past the picture that the scroll reads.
+  std::vector<QPoint> trace(traits.monitorCapacity);
+  for (int i = 0; i < traits.monitorCapacity; ++i) trace[i] = QPoint(i, kMonitorBaseline);
+  monitor_.traces.assign(traits.monitorTraces, trace);
   OnClose = [this](forms::CloseAction& action) { FormClose(action); };
 }
 
@@ -38,6 +42,10 @@ void DetailWindow::PollTick() {
       return;
     }
   }
+  GoOffline();
+}
+
+void DetailWindow::GoOffline() {
   roles_.pollTimer->setEnabled(false);
   ShowOffline();
   close();

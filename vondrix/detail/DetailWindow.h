@@ -82,6 +82,59 @@ class DetailWindow : public forms::Form {
   void DrawMarker();
   void EraseMarker();
 
+  // RF monitor
+  // Run: MonitorRunning := 1 and a running spectrum scan ended (its caption "Run"), then
+  // RunRfMonitor. Stop: MonitorRunning := 0. Run after Stop continues the trace and the
+  // elapsed time; only Clear resets them.
+  void StartRfMonitor();
+  void StopRfMonitor() { monitor_.MonitorRunning = 0; }
+  // The sampling loop, with the poll timer held off: one sample per pass, then the pending
+  // messages, until MonitorRunning is 0 (Stop, Clear, close, the scan's Run, Zarn, YES/NO,
+  // the designer launch) or the program ends. A sample queries the status (the first
+  // model: up to three tries, then Offline and the window closes; the second: one query
+  // whose failure goes unnoticed), shows it as the poll does, plots the newest level of
+  // each trace (scrolling once the picture is full), redraws the squelch line and shows
+  // the level and the elapsed time. "Slow" adds a 0.1 s pause per sample.
+  void RunRfMonitor();
+
+  // Zarn
+  // 1 while the first model's blinking wait runs; a second press clears it.
+  uint8_t ZarnRunning = 0;
+  // The Zarn press (first model: the button's click; second: mouse-down on its face or
+  // label). With the poll timer held off and a running scan and monitor ended, "%aaO\r"
+  // goes out and the window waits for a status answer: the first model blinks its caption
+  // until an answer, a second press (which cancels instead of sending), a close or the
+  // program's end; the second model, on firmware below 1.5, first sends its YES/NO choice
+  // and waits, then sends O and waits (ZarnWaitAnimation). A firmware text that is no
+  // number stops the press with the conversion error; the poll comes back all the same.
+  void PressZarn();
+  // Mouse-up on the second model's Zarn face or label: the face back up.
+  void ReleaseZarn();
+  // Mouse-down on YES or NO: that face down 2 pixels, its pair red and the other white;
+  // nothing is sent.
+  void ChooseYesNo(bool yes);
+  // Mouse-up on YES or NO: the face back up; with the poll held off and a scan and monitor
+  // ended, "#aaQ1\r" or "#aaQ0\r"; on firmware below 1.5 then a wait, O and a wait.
+  void SendYesNoChoice(bool yes);
+  // Up to four rounds of the line animation on the window's canvas (no messages are let
+  // through), each ending with a status query; ends at the first answer.
+  void ZarnWaitAnimation();
+  // Mouse-down on an antenna caption: down 2 pixels, the antenna command, and on a reply
+  // with the window's address that caption lime and the others white. Mouse-up: back up.
+  void SelectAntenna(Antenna antenna);
+  void ReleaseAntenna(Antenna antenna);
+
+  // Designer launch and watch
+  // The launch: a running scan and monitor ended, the poll idle until the port is back,
+  // the port closed, the window hidden (not closed, so the main screen keeps waiting),
+  // the designer started beside this program, and the watch timer on.
+  void LaunchDesigner();
+  // A watch tick: while the designer's window exists, WM_UPLOADADDRESS (0x8750) with the
+  // address goes to it. Once it is gone, the port is reopened and the window shown and
+  // polled again; a designer that started counts as running until its window has appeared
+  // once, or for 10 s after the launch if it never does.
+  void WatchDesigner();
+
   SpectrumState& spectrum() { return spectrum_; }
   MonitorState& monitor() { return monitor_; }
 
@@ -158,6 +211,31 @@ class DetailWindow : public forms::Form {
     DetailWindow& window_;
   };
   [[nodiscard]] PollPause PausePolling() { return PollPause(*this); }
+
+  // RF monitor
+  void SampleRfLevel();
+  void QueryMonitorStatus();
+
+  // Zarn
+  void BlinkZarnUntilAnswer();
+  bool YesChosen() const;
+  void ShowYesNo(bool yes);
+  // A pressed face moves down 2 pixels and back up when released; its label stays.
+  static void PressFace(forms::StaticText* face);
+  static void ReleaseFace(forms::StaticText* face);
+  // Ends a running spectrum scan (its caption "Run") and RF monitor at their next check.
+  void StopLongLoops();
+
+  // Designer launch and watch
+  struct DesignerHandover {
+    bool started = false;   // the designer's program could be started
+    bool appeared = false;  // its window has been seen
+    uint32_t launchedAt = 0;
+  };
+  DesignerHandover handover_;
+
+  // Offline: the poll timer off, the offline message, the window closed.
+  void GoOffline();
 
   Program& program_;
   const TwinTraits& traits_;

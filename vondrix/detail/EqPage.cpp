@@ -1,4 +1,6 @@
 // TForm7's Microphone EQ page: the receiver's preset number and the preset's curve.
+#include <filesystem>
+
 #include "eqshared/EqPresetCurve.h"
 #include "eqshared/PlotDrawing.h"
 #include "vondrix/detail/Form7.h"
@@ -32,7 +34,9 @@ void TForm7::OpenEqFile(int n) {
 }
 
 bool TForm7::LoadEqFile(const std::string& path) {
-  if (path.empty()) return false;
+  // Only a regular file: a preset number above 9 leaves the bare folder as the path.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return false;
   const eqshared::EqPresetLoad load = eqshared::LoadEqPresetCurve(path, Eq, EqCurve);
   // A file without a usable curve counts as one that cannot be opened: the page keeps the
   // capsule name it showed.

@@ -124,6 +124,13 @@ class TForm3 : public DetailWindow {
   void PaintBox1Paint();
   void PaintBox2Paint();
 
+  // RF monitor
+  void BitBtn15Click() { StartRfMonitor(); }
+  void BitBtn16Click() { StopRfMonitor(); }
+
+  // Zarn
+  void BitBtn12Click() { PressZarn(); }
+
  protected:
   void ShowPolledStatus() override { ShowReceiverStatus(); }
 
@@ -133,6 +140,8 @@ class TForm3 : public DetailWindow {
   void BuildSpectrumPage();
   void BuildMonitorPage();
   void WireEvents();
+  // RF monitor and Zarn: their roles and handlers.
+  void WireExtras();
 };
 
 }  // namespace vondrix

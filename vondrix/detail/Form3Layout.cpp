@@ -85,6 +85,7 @@ TForm3::TForm3(Program& program)
   roles_.squelchText = StaticText39;
 
   WireEvents();
+  WireExtras();
   centerOnScreen();
   FormCreate();
 }
@@ -254,6 +255,14 @@ void TForm3::BuildMonitorPage() {
   for (forms::BitBtn* b : {BitBtn15, BitBtn16, BitBtn17}) b->setFontBold(true);
 
   Label6 = ElapsedLabel(page, "Label6");
+}
+
+void TForm3::WireExtras() {
+  roles_.monitorSlow = RadioButton2;
+  roles_.zarnButton = BitBtn12;
+  BitBtn15->OnClick = [this] { BitBtn15Click(); };
+  BitBtn16->OnClick = [this] { BitBtn16Click(); };
+  BitBtn12->OnClick = [this] { BitBtn12Click(); };
 }
 
 }  // namespace vondrix

@@ -35,15 +35,6 @@ void TForm7::PageControl1Change() {
     OpenEqFile(runtime::StrToInt(QString::fromLatin1(program_.Detail.EqPresetIndex)));
 }
 
-void TForm7::ShowYesNo(bool yes) {
-  const forms::TColor yesColor = yes ? forms::clRed : forms::clWhite;
-  const forms::TColor noColor = yes ? forms::clWhite : forms::clRed;
-  StaticText139->setColor(yesColor);
-  StaticText142->setColor(yesColor);
-  StaticText140->setColor(noColor);
-  StaticText143->setColor(noColor);
-}
-
 void TForm7::ShowAntennaFromPanel() {
   const forms::Label* line = program_.Form1->PanelLabels[Slot()][1];
   const QString letter = line ? line->caption() : QString();

@@ -162,6 +162,46 @@ class TForm7 : public DetailWindow {
   void DrawEqCurve();
   void DrawEqGrid();
 
+  // RF monitor
+  void BitBtn8Click() { StartRfMonitor(); }
+  void BitBtn9Click() { StopRfMonitor(); }
+
+  // Zarn
+  // The face and its label act alike; the face moves, the label stays.
+  void StaticText138MouseDown() { PressZarn(); }
+  void StaticText141MouseDown() { PressZarn(); }
+  void StaticText138MouseUp() { ReleaseZarn(); }
+  void StaticText141MouseUp() { ReleaseZarn(); }
+  void StaticText139MouseDown() { ChooseYesNo(true); }
+  void StaticText142MouseDown() { ChooseYesNo(true); }
+  void StaticText139MouseUp() { SendYesNoChoice(true); }
+  void StaticText142MouseUp() { SendYesNoChoice(true); }
+  void StaticText140MouseDown() { ChooseYesNo(false); }
+  void StaticText143MouseDown() { ChooseYesNo(false); }
+  void StaticText140MouseUp() { SendYesNoChoice(false); }
+  void StaticText143MouseUp() { SendYesNoChoice(false); }
+  void StaticText45MouseDown() { SelectAntenna(Antenna::A); }
+  void StaticText46MouseDown() { SelectAntenna(Antenna::Diversity); }
+  void StaticText47MouseDown() { SelectAntenna(Antenna::B); }
+  void StaticText45MouseUp() { ReleaseAntenna(Antenna::A); }
+  void StaticText46MouseUp() { ReleaseAntenna(Antenna::Diversity); }
+  void StaticText47MouseUp() { ReleaseAntenna(Antenna::B); }
+
+  // Designer launch and watch
+  void BitBtn1Click() { LaunchDesigner(); }
+  void Timer2Timer() { WatchDesigner(); }
+
+  // EQ presets (EqPresets.cpp)
+  void BitBtn15Click() { StepEqPreset(+1); }
+  void BitBtn16Click() { StepEqPreset(-1); }
+  // "#aaG" + EqPresetIndex + "\r" to the receiver of StaticText28; the reply is only
+  // awaited (the network file's replay uses it too).
+  void SendEqPreset();
+  // The next (+1) or previous (-1) preset, wrapping at 0 and EqPresetMax: the receiver is
+  // switched, StaticText23 shows the number and the page its curve. Without preset numbers
+  // (no reply came yet) the conversion error stops it before anything is sent.
+  void StepEqPreset(int direction);
+
  protected:
   void ShowPolledStatus() override;
 
@@ -173,9 +213,10 @@ class TForm7 : public DetailWindow {
   void BuildMonitorPage();
   void BuildEqPage();
   void WireEvents();
+  // RF monitor, Zarn, antenna, designer and EQ presets: their roles and handlers.
+  void WireExtras();
   // Flat curve on a fresh grid, plot levels reset.
   void ResetEqCurve();
-  void ShowYesNo(bool yes);
   void ShowAntennaFromPanel();
 };
 

@@ -109,6 +109,7 @@ TForm7::TForm7(Program& program)
   roles_.squelchLeds.assign(SquelchLeds.begin(), SquelchLeds.end());
 
   WireEvents();
+  WireExtras();
   centerOnScreen();
   FormCreate();
 }
@@ -342,6 +343,49 @@ void TForm7::BuildEqPage() {
                            {164, "-20"}})
     Caption(page, 30 - QFontMetrics(font()).horizontalAdvance(text), top, text)->setColor(kEqFrame);
   BitBtn1 = ArialBold(Button(page, "BitBtn1", {518, 156, 60, 33}, "Calyxon"));
+}
+
+void TForm7::WireExtras() {
+  roles_.monitorSlow = RadioButton2;
+  roles_.zarnFace = StaticText138;
+  roles_.zarnFrom = Image1;
+  roles_.zarnTo = Image2;
+  roles_.yesFace = StaticText139;
+  roles_.yesLabel = StaticText142;
+  roles_.noFace = StaticText140;
+  roles_.noLabel = StaticText143;
+  roles_.antennaFaces = {StaticText45, StaticText46, StaticText47};
+  roles_.designerWatch = Timer2;
+
+  auto onPress = [](forms::StaticText* control, std::function<void()> down,
+                    std::function<void()> up) {
+    control->OnMouseDown = [down](forms::MouseButton, forms::ShiftState, int, int) { down(); };
+    control->OnMouseUp = [up](forms::MouseButton, forms::ShiftState, int, int) { up(); };
+  };
+  onPress(
+      StaticText138, [this] { StaticText138MouseDown(); }, [this] { StaticText138MouseUp(); });
+  onPress(
+      StaticText141, [this] { StaticText141MouseDown(); }, [this] { StaticText141MouseUp(); });
+  onPress(
+      StaticText139, [this] { StaticText139MouseDown(); }, [this] { StaticText139MouseUp(); });
+  onPress(
+      StaticText142, [this] { StaticText142MouseDown(); }, [this] { StaticText142MouseUp(); });
+  onPress(
+      StaticText140, [this] { StaticText140MouseDown(); }, [this] { StaticText140MouseUp(); });
+  onPress(
+      StaticText143, [this] { StaticText143MouseDown(); }, [this] { StaticText143MouseUp(); });
+  onPress(
+      StaticText45, [this] { StaticText45MouseDown(); }, [this] { StaticText45MouseUp(); });
+  onPress(
+      StaticText46, [this] { StaticText46MouseDown(); }, [this] { StaticText46MouseUp(); });
+  onPress(
+      StaticText47, [this] { StaticText47MouseDown(); }, [this] { StaticText47MouseUp(); });
+  BitBtn8->OnClick = [this] { BitBtn8Click(); };
+  BitBtn9->OnClick = [this] { BitBtn9Click(); };
+  BitBtn1->OnClick = [this] { BitBtn1Click(); };
+  Timer2->OnTimer = [this] { Timer2Timer(); };
+  BitBtn15->OnClick = [this] { BitBtn15Click(); };
+  BitBtn16->OnClick = [this] { BitBtn16Click(); };
 }
 
 }  // namespace vondrix

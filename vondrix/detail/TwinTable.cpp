@@ -24,6 +24,12 @@ const TwinTraits kForm3Traits = {
     .monitorCapacity = 350,
     .monitorMicrovolts = "        uV",
     .monitorDbm = "        dBm",
+
+    .monitorOfflineRule = true,
+    .monitorAlignsAntennas = true,
+    .monitorPens = {forms::clAqua, forms::clInfoBk},
+
+    .zarnWait = ZarnWait::BlinkCaption,
 };
 
 const TwinTraits kForm7Traits = {
@@ -48,6 +54,12 @@ const TwinTraits kForm7Traits = {
     .monitorCapacity = 380,
     .monitorMicrovolts = "          uV",
     .monitorDbm = "          dBm",
+
+    .monitorOfflineRule = false,
+    .monitorAlignsAntennas = false,
+    .monitorPens = {forms::clAqua, forms::clAqua},
+
+    .zarnWait = ZarnWait::Animation,
 };
 
 }  // namespace vondrix

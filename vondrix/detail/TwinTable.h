@@ -21,6 +21,12 @@ enum class SquelchAntenna {
   A,
 };
 
+// How a window waits for its receiver after the Zarn command.
+enum class ZarnWait {
+  BlinkCaption,  // the button's caption blinks, messages go through, until an answer
+  Animation,     // a bounded line animation on the window, no messages in between
+};
+
 struct TwinTraits {
   const char* addressPrefix;   // before the address in the address control
   const char* firmwarePrefix;  // before the version in the firmware control
@@ -43,6 +49,14 @@ struct TwinTraits {
   int monitorCapacity;            // points per trace
   const char* monitorMicrovolts;  // the RF monitor's placeholders after Clear
   const char* monitorDbm;
+
+  // RF monitor
+  bool monitorOfflineRule;     // three status tries, then Offline (else one unchecked query)
+  bool monitorAlignsAntennas;  // the weaker low calibration is lifted before plotting
+  std::array<forms::TColor, 2> monitorPens;  // per trace
+
+  // Zarn
+  ZarnWait zarnWait;
 };
 
 inline constexpr float kNever = std::numeric_limits<float>::infinity();
@@ -75,6 +89,21 @@ struct TwinRoles {
   forms::StaticText* squelchBar = nullptr;
   forms::StaticText* squelchText = nullptr;
   std::vector<forms::StaticText*> squelchLeds;  // bottom up
+
+  // RF monitor
+  forms::RadioButton* monitorSlow = nullptr;  // "Slow"
+
+  // Zarn
+  forms::BitBtn* zarnButton = nullptr;    // the first model's: its caption blinks
+  forms::StaticText* zarnFace = nullptr;  // the second model's face
+  forms::Image* zarnFrom = nullptr;       // where the wait animation starts
+  forms::Image* zarnTo = nullptr;         // and where it ends
+  forms::StaticText *yesFace = nullptr, *yesLabel = nullptr;  // YES/NO, second model
+  forms::StaticText *noFace = nullptr, *noLabel = nullptr;
+  std::array<forms::StaticText*, 3> antennaFaces{};  // A, Diversity, B (second model)
+
+  // Designer launch and watch
+  forms::Timer* designerWatch = nullptr;  // second model
 };
 
 }  // namespace vondrix

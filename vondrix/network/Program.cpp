@@ -17,7 +17,9 @@
 namespace vondrix {
 
 Program::Program(platform::SerialBackend& backend)
-    : ProgramFolder(platform::exeFolder()), Bus(backend) {}
+    : ProgramFolder(platform::exeFolder()),
+      DesignerProgram(ProgramFolder + "calyxon"),
+      Bus(backend) {}
 
 Program::~Program() {
   delete Form1;  // the main screen has no owner here but the application

@@ -59,6 +59,8 @@ class Program {
   // Where the program's own files lie (the mute pictures, the EQ preset curves): the
   // executable's folder.
   std::string ProgramFolder;
+  // The EQ designer the second detail window starts: "calyxon" beside this program.
+  std::string DesignerProgram;
 
   BusLink Bus;
   SlotTables Slots;
