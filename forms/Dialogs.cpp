@@ -117,4 +117,12 @@ int MessageBox(const QString& text, const QString& caption, int style) {
   return showBox({DialogKind::MessageBox, text, caption, style});
 }
 
+void MessageBeep(unsigned type) {
+  if (DialogResponder* responder = responderSlot()) {
+    responder->beep(type);
+    return;
+  }
+  QApplication::beep();
+}
+
 }  // namespace forms

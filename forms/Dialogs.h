@@ -72,6 +72,8 @@ class DialogResponder {
   virtual int answerBox(const BoxRequest& box) = 0;
   // The chosen path, or nothing for Cancel.
   virtual std::optional<QString> answerFile(const FileRequest& request) = 0;
+  // A system beep in place of the sound (MessageBeep's type); nothing by default.
+  virtual void beep(unsigned type) { (void)type; }
 };
 
 // Installs responder (not owned; nullptr restores the real dialogs); returns the previous.
@@ -85,6 +87,9 @@ void ShowMessage(const QString& text);
 // answer (IDOK, IDCANCEL, IDYES, ...). Closing the box with Escape answers Cancel where
 // the box has a Cancel button (No for a Yes/No box).
 int MessageBox(const QString& text, const QString& caption, int style);
+
+// The system's beep of the given type (0 = the default sound); a responder hears it instead.
+void MessageBeep(unsigned type);
 
 // The box every kind goes through (BoxRequest.kind tells which); used by the functions
 // above and by the standard error box.

@@ -67,6 +67,7 @@ void Label::fitText() {
 }
 
 StaticText::StaticText(QWidget* parent) : Label(parent) {
+  setAutoSize(false);
   setAutoFillBackground(true);
 }
 

@@ -36,12 +36,15 @@ class ScriptedDialogs : public DialogResponder {
   // Everything shown, in order.
   std::vector<BoxRequest> boxes;
   std::vector<FileRequest> fileRequests;
+  // The types of the beeps sounded, in order.
+  std::vector<unsigned> beeps;
 
   // Texts of the boxes shown of one kind, in order (convenient for assertions).
   std::vector<QString> texts(DialogKind kind) const;
 
   int answerBox(const BoxRequest& box) override;
   std::optional<QString> answerFile(const FileRequest& request) override;
+  void beep(unsigned type) override { beeps.push_back(type); }
 
  private:
   std::deque<int> answers_;

@@ -1,12 +1,15 @@
 // The whole program on the real termios layer, against the simulator on a pseudo-terminal.
 #include <QElapsedTimer>
+#include <QTest>
 #include <QTimer>
+#include <memory>
 
 #include <gtest/gtest.h>
 #include "forms/ScriptedDialogs.h"
 #include "platform/PosixSerialPort.h"
 #include "sim/NetworkFile.h"
 #include "sim/PtyHarness.h"
+#include "vondrix/detail/DetailWindows.h"
 #include "vondrix/network/MainScreen.h"
 #include "vondrix/network/Program.h"
 #include "vondrix/network/ProgressForm.h"
@@ -14,18 +17,10 @@
 
 namespace {
 
-TEST(EndToEnd, DetectsPollsAndMarksASilentReceiverOfflineOverARealPort) {
-  sim::Bus bus;
-  for (auto [model, address] : {std::pair{sim::Model::Q5V, 1}, {sim::Model::Z3K, 2}})
-    bus.add(sim::Receiver::make(model, address)).name = address == 1 ? "VOCAL1" : "KEYS  ";
-  sim::PtyHarness harness(bus);
-  std::string error;
-  ASSERT_TRUE(harness.start(&error)) << error;
-  platform::PosixSerialBackend backend(platform::PortDirectory({{1, harness.slavePath()}}));
-  forms::ScriptedDialogs dialogs;
-  vondrix::Program program(backend);
+// Starts the program and its detection, with SKIP once address 3 is done, so that the
+// silent rest of the bus costs no time.
+vondrix::TForm1& StartUpToAddress3(vondrix::Program& program) {
   program.CreateForms();
-  // SKIP once address 3 is done, so the silent rest of the bus costs no time.
   QTimer skip;
   QObject::connect(&skip, &QTimer::timeout, [&] {
     if (program.Form4->ProgressBar1->position() >= 3) program.Form4->Label2Click();
@@ -33,7 +28,36 @@ TEST(EndToEnd, DetectsPollsAndMarksASilentReceiverOfflineOverARealPort) {
   skip.start(5);
   program.Form2->Timer1Timer();
   skip.stop();
-  vondrix::TForm1& m = *program.Form1;
+  return *program.Form1;
+}
+
+// Receivers served on a pseudo-terminal, and the program on it as COM1.
+class EndToEnd : public ::testing::Test {
+ protected:
+  void add(sim::Model model, int address, const char* name) {
+    bus.add(sim::Receiver::make(model, address)).name = name;
+  }
+  vondrix::TForm1& start() {
+    std::string error;
+    EXPECT_TRUE(harness.start(&error)) << error;
+    backend = std::make_unique<platform::PosixSerialBackend>(
+        platform::PortDirectory({{1, harness.slavePath()}}));
+    owned = std::make_unique<vondrix::Program>(*backend);
+    return StartUpToAddress3(*owned);
+  }
+
+  sim::Bus bus;
+  sim::PtyHarness harness{bus};
+  forms::ScriptedDialogs dialogs;
+  std::unique_ptr<platform::PosixSerialBackend> backend;
+  std::unique_ptr<vondrix::Program> owned;
+};
+
+TEST_F(EndToEnd, DetectsPollsAndMarksASilentReceiverOfflineOverARealPort) {
+  add(sim::Model::Q5V, 1, "VOCAL1");
+  add(sim::Model::Z3K, 2, "KEYS  ");
+  vondrix::TForm1& m = start();
+  vondrix::Program& program = *owned;
   ASSERT_EQ(program.Slots.ReceiverCount, 2);
   EXPECT_EQ(m.PanelLabels[1][0]->caption(), "01 VOCAL1");
   EXPECT_EQ(m.PanelLabels[2][0]->caption(), "02 KEYS  ");
@@ -52,6 +76,47 @@ TEST(EndToEnd, DetectsPollsAndMarksASilentReceiverOfflineOverARealPort) {
   EXPECT_EQ(m.PanelLabels[2][0]->fontColor(), forms::clSilver);
   auto lines = harness.withBus([](sim::Bus& b) { return b.lines(); });
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "%02N\r"), 1 + 1 + 3);
+}
+
+TEST_F(EndToEnd, TheDetailButtonOpensAPollingWindowAndPausesTheMainScreen) {
+  add(sim::Model::Q5V, 1, "VOCAL1");
+  vondrix::TForm1& m = start();
+  vondrix::Program& program = *owned;
+  ASSERT_EQ(program.Slots.ReceiverCount, 1);
+  dialogs.boxes.clear();  // the first start's region box
+  auto count = [&](const std::string& line) {
+    auto lines = harness.withBus([](sim::Bus& b) { return b.lines(); });
+    return std::count(lines.begin(), lines.end(), line);
+  };
+  auto clear = [&] { harness.withBus([](sim::Bus& b) { b.clearLog(); }); };
+
+  // The pointer over the panel, then a click on its "..." button.
+  QWidget* more = m.PanelButtons[1][1];
+  const QPoint at = more->mapToGlobal(QPoint(5, 5));
+  m.CursorPos = [at] { return at; };
+  m.FormMouseMove();
+  clear();
+  QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(5, 5));
+  vondrix::TForm3& w = *program.Form3;
+  ASSERT_TRUE(w.isVisible());
+  EXPECT_EQ(harness.withBus([](sim::Bus& b) { return b.lines(); }),
+            (std::vector<std::string>{"%01B\r", "%01J\r", "%01C\r", "%01A\r", "%01D\r", "%01E\r",
+                                      "%01I\r", "%01H\r", "%01F\r"}));
+  EXPECT_EQ(w.Edit2->text(), "VOCAL1");
+
+  // The window polls; the main screen's poll waits.
+  clear();
+  QTest::qWait(400);
+  EXPECT_GE(count("%01N\r"), 3);
+  EXPECT_EQ(count("%01A\r"), 0);
+  EXPECT_TRUE(w.StaticText50->visible());
+
+  w.close();
+  EXPECT_EQ(program.Net.PollingEnabled, 1);
+  clear();
+  QTest::qWait(400);
+  EXPECT_GE(count("%01A\r"), 1);
+  EXPECT_TRUE(dialogs.boxes.empty());
 }
 
 }  // namespace

@@ -133,7 +133,13 @@ class FuzzRun {
     if (action < 49) return m.Reconnect1->click(), "Reconnect";
     if (slot == 0) return "nothing to click";
     if (action < 62) return m.PanelButtons[slot][0]->click(), "mute button";
-    if (action < 65) return m.PanelButtons[slot][1]->click(), "detail button";
+    if (action < 65) {
+      // The window (or the opener's "COM PORT Offline") pauses the main screen's poll
+      // until a detail window closes: close them, as the operator would.
+      m.PanelButtons[slot][1]->click();
+      program_.CloseDetailWindows();
+      return "detail button";
+    }
     if (action < 68) return forms::invokeHandler([&] { m.NameLabelDblClick(); }), "re-probe";
     if (action < 74) {
       vondrix::TForm6& popup = *program_.Form6;

@@ -117,19 +117,26 @@ TEST_F(Views, TheMuteButtonTogglesAndTheGlyphFollows) {
   EXPECT_TRUE(bus.lines().empty());
 }
 
-TEST_F(Views, TheDetailButtonClosesBothDetailWindowsAndKeepsPollingWithoutAnOpener) {
+TEST_F(Views, TheDetailButtonClosesBothDetailWindowsAndPausesPollingForTheOpener) {
   TForm1& m = withThree();
   program.Form3->show();
-  hoverSlot(1);
-  m.BitBtn2Click();
-  EXPECT_FALSE(program.Form3->isVisible());
-  EXPECT_EQ(program.Net.PollingEnabled, 1);
-  int opened = 0;
-  m.OpenDetailZ3K = [&] { ++opened; };
+  program.Form7->show();
+  std::vector<std::string> opened;
+  auto opener = [&](const char* model) {
+    return [&, model] {
+      EXPECT_FALSE(program.Form3->isVisible());
+      EXPECT_FALSE(program.Form7->isVisible());
+      EXPECT_EQ(program.Net.PollingEnabled, 0);
+      opened.push_back(model);
+    };
+  };
+  m.OpenDetailQ5V = opener("Q5V");
+  m.OpenDetailZ3K = opener("Z3K");
   hoverSlot(4);
   m.BitBtn2Click();
-  EXPECT_EQ(opened, 1);
-  EXPECT_EQ(program.Net.PollingEnabled, 0);
+  hoverSlot(1);
+  m.BitBtn2Click();
+  EXPECT_EQ(opened, (std::vector<std::string>{"Z3K", "Q5V"}));
   program.Form7->close();
   EXPECT_EQ(program.Net.PollingEnabled, 1);
 }

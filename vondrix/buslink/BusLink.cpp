@@ -17,6 +17,7 @@ platform::Timeouts timeoutsOf(uint32_t ms) {
 }  // namespace
 
 void BusLink::SendCommand() {
+  LineSent = false;
   if (!ComPortHandle) return;
   ComPortHandle->purgeReceive();
   LastIoResult = ComPortHandle->write(CommandBuffer.data(),
@@ -24,6 +25,7 @@ void BusLink::SendCommand() {
   if (!LastIoResult) return;
   ComPortHandle->purgeReceive();
   CommandBuffer.clear();
+  LineSent = true;
 }
 
 void BusLink::ReadReply() {

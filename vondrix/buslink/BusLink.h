@@ -53,6 +53,9 @@ class BusLink {
 
   std::unique_ptr<platform::SerialPort> ComPortHandle;  // the open port, or none
   std::string CommandBuffer;
+  // Whether the last SendCommand got its line out (the buffer alone cannot tell an unsent
+  // command from a reply).
+  bool LineSent = false;
   uint32_t BytesWritten = 0;
   uint32_t BytesRead = 0;
   bool LastIoResult = false;
@@ -66,6 +69,9 @@ class BusLink {
   // the reply. Returns the reply, or "" when none came or the line was not sent (the
   // buffer then still holds the command).
   std::string Transact(const std::string& line);
+  // True when the last line went out and a reply is in the buffer: what callers that
+  // retry count as an answer.
+  bool ReplyCame() const { return LineSent && !CommandBuffer.empty(); }
 
   // Port search over COM1..COM20 (at most six kept), then OpenFirstWorkingPort. When no
   // port opens, the message (also written to standard error) is "Can't Open COM Port" and

@@ -85,7 +85,7 @@ class TForm1 : public forms::Form, public PanelView, public PortSearchHooks {
   void FormMouseDown();
   void BitBtn1Click();
   void BitBtn2Click();
-  // The detail-window openers, wired by the detail windows (nothing until then).
+  // The detail-window openers (the Program wires them to TForm3 and TForm7).
   std::function<void()> OpenDetailQ5V;
   std::function<void()> OpenDetailZ3K;
 

@@ -260,17 +260,7 @@ void TForm1::FormMouseDown() {
 void TForm1::BitBtn1Click() {
   SlotTables& t = program_.Slots;
   if (program_.FindDesignerWindow() || t.HoveredAddress.empty()) return;
-  Queries.QueryState(t.HoveredSlot);
-  std::string& status = program_.Current.CurrentStatus;
-  const int m = (status.empty() ? 0 : static_cast<unsigned char>(status[0])) & 3;
-  status = runtime::bytes::IntToHex(m, 1);
-  if (m <= 1) {
-    status = "2";
-    Queries.SendMute("1");
-  } else {
-    status = "1";
-    Queries.SendMute("0");
-  }
+  Queries.ToggleMute(t.HoveredSlot);
 }
 
 void TForm1::BitBtn2Click() {

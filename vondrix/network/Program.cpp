@@ -29,7 +29,7 @@ void Program::CreateForms() {
   splash_ = std::make_unique<TForm2>(*this);
   Form2 = splash_.get();
   forms::setMainForm(Form2);
-  form3_ = std::make_unique<TForm3>(Net);
+  form3_ = std::make_unique<TForm3>(*this);
   Form3 = form3_.get();
   form4_ = std::make_unique<TForm4>();
   Form4 = form4_.get();
@@ -37,13 +37,15 @@ void Program::CreateForms() {
   Form5 = form5_.get();
   form6_ = std::make_unique<TForm6>(*this);
   Form6 = form6_.get();
-  form7_ = std::make_unique<TForm7>(Net);
+  form7_ = std::make_unique<TForm7>(*this);
   Form7 = form7_.get();
   Form2->show();
 }
 
 void Program::CreateMainScreen() {
   Form1 = new TForm1(*this);
+  Form1->OpenDetailQ5V = [this] { Form3->OpenDetailQ5V(); };
+  Form1->OpenDetailZ3K = [this] { Form7->OpenDetailZ3K(); };
   // Shown even when an error ends the creation early, so that Exit, Auto Detect and
   // Reconnect stay in reach.
   ScopeExit show([this] {

@@ -12,6 +12,7 @@
 #include "platform/Settings.h"
 #include "platform/WindowDirectory.h"
 #include "vondrix/buslink/BusLink.h"
+#include "vondrix/detail/DetailState.h"
 #include "vondrix/network/ReceiverState.h"
 
 namespace vondrix {
@@ -55,12 +56,14 @@ class Program {
   void EndProgram();
   bool Ending = false;
 
-  // Where the program's own files lie (the mute pictures): the executable's folder.
+  // Where the program's own files lie (the mute pictures, the EQ preset curves): the
+  // executable's folder.
   std::string ProgramFolder;
 
   BusLink Bus;
   SlotTables Slots;
   CurrentReceiver Current;
+  DetailState Detail;
   NetworkState Net;
   int32_t TvRegion = 5;
   platform::WindowHandle DesignerWindow;

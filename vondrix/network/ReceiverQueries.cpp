@@ -57,6 +57,20 @@ void ReceiverQueries::SendMute(const std::string& v) {
   if (protocol::EchoMatches(r, a)) view_.SetMuteGlyph(cur_.CurrentStatus);
 }
 
+void ReceiverQueries::ToggleMute(int slot) {
+  slots_.HoveredSlot = slot;
+  QueryState(slot);
+  std::string& status = cur_.CurrentStatus;
+  const int m = (status.empty() ? 0 : static_cast<unsigned char>(status[0])) & 3;
+  if (m <= 1) {
+    status = "2";
+    SendMute("1");
+  } else {
+    status = "1";
+    SendMute("0");
+  }
+}
+
 void ReceiverQueries::QueryName(int slot) {
   std::string r = Ask(protocol::Query(AddressOf(slot), 'C'));
   if (r.empty()) return;

@@ -47,6 +47,11 @@ class ReceiverQueries {
   bool IdentifyReceiver(int slot);
   void QueryState(int slot);
   void SendMute(const std::string& v);  // to slot HoveredSlot
+  // The mute buttons (main screen and detail windows): HoveredSlot := slot, QueryState,
+  // then mute a receiver whose status says unmuted ("1", CurrentStatus "2") and unmute a
+  // muted one ("0", CurrentStatus "1"). Without a state reply the decision rests on the
+  // CurrentStatus held from before.
+  void ToggleMute(int slot);
   void QueryName(int slot);
   // Group and channel; the reply's layout (short or wide) is told by its length.
   void QueryGroupChannel(int slot);

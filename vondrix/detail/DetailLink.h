@@ -1,0 +1,62 @@
+// The detail windows' own exchanges with one receiver, addressed by its two-digit address:
+// the status query, the wide group-and-channel query, the squelch query, the EQ preset
+// query and the name write. Each sends once through the bus link and reads only when the
+// line went out. Plain C++, no widgets.
+//
+// "Answered" in this module means BusLink::ReplyCame(): the line went out and a reply is
+// in CommandBuffer. A query that rejects a reply (wrong address, wrong length, fields that
+// are not numbers) empties the buffer, so callers that retry see no answer.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "vondrix/buslink/BusLink.h"
+#include "vondrix/detail/DetailState.h"
+#include "vondrix/network/ReceiverState.h"
+
+namespace vondrix {
+
+// Runs query up to tries times in a row and stops at the first try that was answered;
+// returns whether one was.
+bool WithRetries(BusLink& bus, int tries, const std::function<void()>& query);
+
+// What the third byte of a status reply holds.
+enum class StatusByte3 { RfB, Direction };
+
+class DetailLink {
+ public:
+  DetailLink(BusLink& bus, CurrentReceiver& current, DetailState& state)
+      : bus_(bus), cur_(current), st_(state) {}
+
+  // "%aaN\r". Accepted only when the reply is 12 characters long, carries the address in
+  // characters 2-3 and four 2-digit hexadecimal fields in 4-11: they go to StatusAf,
+  // StatusRfA, StatusRfB or StatusDirection, and StatusBattery. Otherwise the buffer is
+  // emptied and nothing changes. Never throws.
+  bool QueryStatus(const std::string& address, StatusByte3 byte3);
+
+  // "%aaD\r", the wide reply: characters 4-5 -> CurrentGroup, 6-7 -> CurrentChannel, as
+  // received. Any reply is taken; the slot tables are not written.
+  void QueryDetailGroupChannel(const std::string& address);
+
+  // "%aaF" + SquelchLevel + "\r". A reply with the address in characters 2-3 sets
+  // SquelchMax (4-5), SquelchLevel (6-7) and SquelchThreshold (8-9) as received; any other
+  // reply is dropped from the buffer.
+  void QuerySquelch(const std::string& address);
+
+  // "%aaG\r". A reply with the address in characters 2-3 sets EqPresetMax (4-5) and
+  // EqPresetIndex (6-7) and returns true; any other reply is dropped from the buffer.
+  bool QueryEqPreset(const std::string& address);
+
+  // "#aaC" + CurrentName (blank-padded to 6) + "\r".
+  enum class NameWrite { NotSent, Acknowledged, Refused };
+  // Refused: a reply other than exactly "$aa\r", none included.
+  NameWrite SendName(const std::string& address);
+
+ private:
+  BusLink& bus_;
+  CurrentReceiver& cur_;
+  DetailState& st_;
+};
+
+}  // namespace vondrix

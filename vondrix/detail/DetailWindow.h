@@ -1,0 +1,178 @@
+// What the two detail windows share: the per-window state and every routine that both
+// run on their own controls (TwinTable.h names the controls and the differences).
+//
+// A window works on one receiver: the slot it was opened for (Slot()) and the address in
+// its address control (Address(), the control's text without blanks). Mouse moves over the
+// main screen change the main screen's hovered and selected slots, never the window's.
+//
+// The routines keep the names the receivers' documentation gives them (QueryStatus,
+// ShowTvChannel, SendName, ...); each window's own handlers (TForm3::Timer2Timer,
+// TForm7::Timer1Timer, ...) are one-line calls into them.
+#pragma once
+
+#include <QPoint>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "forms/Forms.h"
+#include "vondrix/detail/DetailLink.h"
+#include "vondrix/detail/TwinTable.h"
+
+namespace vondrix {
+
+class Program;
+class ReceiverQueries;
+
+inline constexpr int kSpectrumPoints = 8100;
+inline constexpr int kPictureHeight = 155;
+
+// The spectrum page's state of one window.
+struct SpectrumState {
+  std::vector<QPoint> SpectrumPoints = std::vector<QPoint>(kSpectrumPoints);
+  int32_t MarkerIndex = 0;  // MarkerIndex3 / MarkerIndex7
+  int32_t MarkerX = 0;
+  int32_t MarkerY = kPictureHeight;
+  uint8_t DragActive = 0;
+  int32_t ScanElapsedMs = 0;
+  int32_t LastPeakY = 0;
+  int32_t ScanStep = 0;
+};
+
+// The RF-monitor page's state of one window.
+struct MonitorState {
+  uint8_t MonitorRunning = 0;
+  int32_t MonitorCount = 0;
+  int32_t MonitorElapsedMs = 0;
+  std::vector<std::vector<QPoint>> traces;  // MonitorTraceA, MonitorTraceB / MonitorTrace
+};
+
+class DetailWindow : public forms::Form {
+ public:
+  // The slot the window works on.
+  int Slot() const { return slot_; }
+  // The trimmed text of the address control.
+  std::string Address() const;
+  // Points the window at a receiver without opening it (the network file's replay): the
+  // address control shows address as it is and the window works on slot.
+  void AddressReceiver(int slot, const std::string& address);
+
+  // One status query of the window's receiver; true when a reply was accepted (the
+  // status bytes are then in the program's DetailState). A line that did not go out, a
+  // reply of another length or address, and fields that are not numbers count as no
+  // reply: CommandBuffer is then empty.
+  bool QueryStatus();
+
+  // The TV field for the frequency field's value by the region: the channel, "" outside
+  // the region's ranges; a region without channels leaves the field alone, and so does a
+  // frequency field that holds no number.
+  void ShowTvChannel();
+
+  // Writes CurrentName into the receiver; the name edit shows " Orsek" when the line went
+  // out and the receiver did not answer exactly "$" + address + CR.
+  void SendName();
+
+  // The squelch threshold as a red line across both pictures, with the window's squelch
+  // extras (the first model's bar and dB text, the second model's LEDs).
+  void ShowSquelchThreshold();
+  // The same line in black; the first model's bar and text are set as when drawing.
+  void EraseSquelchLine();
+
+  // The spectrum marker in white / black at (MarkerX, MarkerY).
+  void DrawMarker();
+  void EraseMarker();
+
+  SpectrumState& spectrum() { return spectrum_; }
+  MonitorState& monitor() { return monitor_; }
+
+ protected:
+  DetailWindow(Program& program, const TwinTraits& traits);
+
+  // Shows what the accepted status reply says (status panel, or meters and pie).
+  virtual void ShowPolledStatus() = 0;
+
+  // Poll timer tick: up to pollTries status tries; none answered: the timer off, the
+  // offline message, the window closed.
+  void PollTick();
+  // Close handling: poll off, main-screen polling on, scan and monitor ended, hidden.
+  void FormClose(forms::CloseAction& action);
+  // The common part of creation: both pictures black, the pages double-buffered.
+  void CreatePictures();
+  void HighlightActivePage();
+
+  // The name edit's key filter; Enter writes the name and reads it back into the panel.
+  void NameKeyPress(char16_t& key);
+  // Mute or unmute the window's receiver, whichever it is not.
+  void ToggleMute();
+
+  // Spectrum Clear and RF-monitor Clear.
+  void ClearSpectrum();
+  void ClearMonitor();
+  // A paint box's frame: black outline, filled with brush.
+  static void PaintFrame(forms::PaintBox* box, forms::TColor brush);
+
+  // Steps of the openers. Each query step retries up to three times and, when none was
+  // answered, shows "COM PORT Offline" and returns false: the opener stops there. Reply
+  // fields that must be numbers and are not stop the opener with the conversion error.
+  bool Retry(const std::function<void()>& query);
+  // The window works on the hovered slot; its address control shows address.
+  void BeginOpening(const std::string& address);
+  bool QueryFirmwareAndState();   // QueryState
+  bool QueryStepsNameAndModel();  // band steps, the name (into the name edit), identify
+  // Group and channel: the wide query from the new-format firmware on, else the short one;
+  // the group and channel controls show them in decimal.
+  bool QueryGroupChannelStep();
+  // The frequency into the frequency field as MHz text, and CurrentFrequency := that text.
+  bool QueryFrequencyStep();
+  // Band start and stop into the band texts and under the spectrum picture.
+  bool QueryBandStep();
+  // The group table; from the shifted-display firmware on the group and channel controls
+  // then show the shifted numbers.
+  bool QueryGroupTableStep();
+  bool QuerySquelchStep();
+  void ShowOnFirstPage();  // page 0 active and highlighted, the window shown
+  void ShowFirmware();
+  void ShowGroupChannel(int group, int channel);
+  void ShowNoGroupChannel();
+  // The receiver is tuned by frequency (no group and channel), by its status character.
+  bool TunedByFrequency() const;
+  // The first three characters of FirmwareVersion, single precision.
+  float FirmwareNumber() const;
+
+  // Offline: the address control's text followed by "  Offline".
+  void ShowOffline();
+
+  // The long loops (spectrum scan, Peak and Next P, RF monitor, the first model's Zarn wait)
+  // hold the poll timer off while they run:
+  //   auto paused = PausePolling();
+  // switches it off; when the scope is left, however it is left, it is switched on again, but
+  // only while the window is still open (a close during the loop keeps it off).
+  class PollPause {
+   public:
+    explicit PollPause(DetailWindow& window);
+    ~PollPause();
+    PollPause(const PollPause&) = delete;
+    PollPause& operator=(const PollPause&) = delete;
+
+   private:
+    DetailWindow& window_;
+  };
+  [[nodiscard]] PollPause PausePolling() { return PollPause(*this); }
+
+  Program& program_;
+  const TwinTraits& traits_;
+  TwinRoles roles_;
+  DetailLink link_;
+  SpectrumState spectrum_;
+  MonitorState monitor_;
+
+ private:
+  ReceiverQueries& queries() const;
+  void SquelchLine(forms::TColor pen, bool showLeds);
+  void DrawMarkerTriangle(forms::TColor pen);
+  int BandPointCount() const;
+
+  int slot_ = 0;
+};
+
+}  // namespace vondrix
