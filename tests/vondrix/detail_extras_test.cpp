@@ -8,6 +8,7 @@
 
 #include "detail_fixture.h"
 #include "eqshared/EqGrid.h"
+#include "eqshared/PlotMapping.h"
 #include "platform/Paths.h"
 #include "vondrix/detail/LevelReadout.h"
 
@@ -201,6 +202,325 @@ TEST_F(Extras, ClearDuringARunEndsItAndEmptiesThePlot) {
   EXPECT_EQ(w.Label6->caption(), "00:00:00");
   EXPECT_EQ(w.StaticText28->caption(), "        dBm");
   EXPECT_TRUE(w.Timer2->enabled());
+}
+
+// --- Zarn, YES/NO and the antenna ---
+
+// The second model's window on receiver 07 with a firmware, and a clock to watch the waits.
+class Zarn : public Extras {
+ protected:
+  Zarn() : watched_(clock_) {}
+  TForm7& openZ3K(const char* firmware) {
+    add(Model::Z3K, 7).firmware = firmware;
+    run();
+    openSlot(1);
+    dialogs.boxes.clear();
+    bus.clearLog();
+    clock_.advance(clock.tickCount() - clock_.tickCount());
+    return *program.Form7;
+  }
+  std::vector<sim::LoggedLine> log() const { return bus.log(); }
+  static void press(QWidget* w) { QTest::mousePress(w, Qt::LeftButton, {}, QPoint(3, 3)); }
+  static void release(QWidget* w) { QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(3, 3)); }
+
+  WatchedClock clock_;  // in force during the test
+
+ private:
+  platform::ScopedClock watched_;
+};
+
+constexpr uint32_t kRoundMs = 82 * 40;  // one red and one white sweep of the animation
+
+TEST_F(Zarn, NewFirmwareSendsZarnAndWaitsOneRoundForTheReceiver) {
+  TForm7& w = openZ3K("1.5A");
+  w.monitor().MonitorRunning = 1;
+  w.BitBtn4->setCaption("Stop");
+  // The line is drawn on the window itself: red out to the microphone, then wiped white.
+  std::vector<forms::TColor> seen;
+  int steps = 0;
+  clock_.onSleep = [&](uint32_t ms) {
+    if (ms == 40 && (++steps == 41 || steps == 82)) seen.push_back(w.canvas().pixel(200, 275));
+  };
+  press(w.StaticText141);  // the label acts as the face
+  const auto lines = log();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].line, "%07O\r");
+  EXPECT_EQ(lines[1].line, "%07N\r");
+  EXPECT_EQ(lines[1].atMs - lines[0].atMs, kRoundMs);  // the status query ends the round
+  EXPECT_EQ(seen, (std::vector<forms::TColor>{forms::clRed, forms::clWhite}));
+  EXPECT_EQ(w.StaticText138->top(), 240);  // the face is down, its label stays
+  EXPECT_EQ(w.StaticText141->top(), 248);
+  EXPECT_EQ(w.monitor().MonitorRunning, 0);
+  EXPECT_EQ(w.BitBtn4->caption(), "Run");
+  EXPECT_TRUE(w.Timer1->enabled());
+  release(w.StaticText141);
+  EXPECT_EQ(w.StaticText138->top(), 238);
+}
+
+TEST_F(Zarn, OldFirmwareSendsTheYesNoChoiceFirst) {
+  TForm7& w = openZ3K("1.4A");
+  press(w.StaticText143);  // NO chosen: colours only, nothing sent
+  EXPECT_TRUE(log().empty());
+  EXPECT_EQ(w.StaticText140->top(), 240);
+  EXPECT_EQ(w.StaticText139->color(), forms::clWhite);
+  EXPECT_EQ(w.StaticText142->color(), forms::clWhite);
+  EXPECT_EQ(w.StaticText140->color(), forms::clRed);
+  EXPECT_EQ(w.StaticText143->color(), forms::clRed);
+  bus.at(7)->busyAfterZarnMs = 0;  // answers the first status query after each command
+  release(w.StaticText143);        // mouse-up sends, then on old firmware waits, Zarn, waits
+  EXPECT_EQ(w.StaticText140->top(), 238);
+  EXPECT_EQ(lines(), (Lines{"#07Q0\r", "%07N\r", "%07O\r", "%07N\r"}));
+  bus.clearLog();
+  press(w.StaticText138);
+  EXPECT_EQ(lines(), (Lines{"#07Q0\r", "%07N\r", "%07O\r", "%07N\r"}));
+  release(w.StaticText138);
+  press(w.StaticText142);  // YES
+  release(w.StaticText142);
+  bus.clearLog();
+  press(w.StaticText141);
+  EXPECT_EQ(lines(), (Lines{"#07Q1\r", "%07N\r", "%07O\r", "%07N\r"}));
+  EXPECT_TRUE(w.Timer1->enabled());
+}
+
+TEST_F(Zarn, NewFirmwareSendsYesNoAlone) {
+  TForm7& w = openZ3K("2.0");
+  const uint32_t start = clock_.tickCount();
+  press(w.StaticText139);
+  release(w.StaticText139);
+  EXPECT_EQ(lines(), Lines{"#07Q1\r"});
+  EXPECT_LT(clock_.tickCount() - start, 40u);  // no wait
+  EXPECT_EQ(bus.at(7)->status & 0x20, 0);
+}
+
+TEST_F(Zarn, ASilentReceiverEndsTheWaitAfterFourRounds) {
+  TForm7& w = openZ3K("1.5");
+  bus.at(7)->fault = {.kind = Fault::Silent};
+  press(w.StaticText138);
+  const auto lines = log();
+  ASSERT_EQ(lines.size(), 1u + 4u);
+  EXPECT_EQ(lines[0].line, "%07O\r");
+  uint32_t last = lines[0].atMs;
+  for (int round = 1; round <= 4; ++round) {
+    EXPECT_EQ(lines[round].line, "%07N\r");
+    // A round, after the previous query's reply window.
+    EXPECT_GE(lines[round].atMs - last, kRoundMs);
+    EXPECT_LE(lines[round].atMs - last, kRoundMs + 400);
+    last = lines[round].atMs;
+  }
+  EXPECT_TRUE(dialogs.boxes.empty());
+  EXPECT_TRUE(w.Timer1->enabled());
+  EXPECT_TRUE(w.isVisible());
+}
+
+TEST_F(Zarn, AFirmwareTextThatIsNoNumberStopsThePressWithTheErrorBox) {
+  TForm7& w = openZ3K("1.5");
+  w.StaticText43->setCaption("x.4A");
+  press(w.StaticText138);
+  release(w.StaticText139);  // YES: the Q line has gone out before the check
+  EXPECT_EQ(lines(), Lines{"#07Q1\r"});
+  EXPECT_EQ(dialogs.texts(forms::DialogKind::Error),
+            (std::vector<QString>{"'x.4' is not a valid floating point value.",
+                                  "'x.4' is not a valid floating point value."}));
+  EXPECT_TRUE(w.Timer1->enabled());  // the window keeps polling
+}
+
+TEST_F(Zarn, TheFirstModelsCaptionBlinksUntilTheReceiverAnswers) {
+  add(Model::Q5V, 7);
+  run();
+  openSlot(1);
+  TForm3& w = *program.Form3;
+  bus.clearLog();
+  clock_.advance(clock.tickCount() - clock_.tickCount());
+  std::vector<QString> captions;
+  clock_.onSleep = [&](uint32_t ms) {
+    if (ms == 100) captions.push_back(w.BitBtn12->caption());
+  };
+  w.BitBtn12->click();
+  // Busy for 600 ms after O: the blinks' queries go unanswered until then.
+  const Lines sent = lines();
+  ASSERT_GE(sent.size(), 3u);
+  EXPECT_EQ(sent.front(), "%07O\r");
+  EXPECT_TRUE(std::all_of(sent.begin() + 1, sent.end(), [](auto& l) { return l == "%07N\r"; }));
+  ASSERT_EQ(captions.size(), 2 * (sent.size() - 1) + 2);  // one more blink after the answer
+  for (size_t i = 0; i < captions.size(); ++i) EXPECT_EQ(captions[i], i % 2 ? "Zarn" : "") << i;
+  EXPECT_EQ(w.BitBtn12->caption(), "Zarn");
+  EXPECT_EQ(w.ZarnRunning, 0);
+  EXPECT_TRUE(w.Timer2->enabled());
+}
+
+TEST_F(Zarn, ASecondPressOrACloseEndsTheFirstModelsBlinking) {
+  add(Model::Q5V, 7).fault = {.kind = Fault::Silent, .onlyFor = "%N", .after = 1000};
+  run();
+  openSlot(1);
+  TForm3& w = *program.Form3;
+  bus.at(7)->fault.after = 0;  // from now on the receiver stays silent
+  dialogs.boxes.clear();
+  bus.clearLog();
+  whenLine("%07N\r", 3, [&] { w.BitBtn12->click(); });
+  w.BitBtn12->click();
+  EXPECT_EQ(count("%07O\r"), 1);  // the second press cancels, it sends nothing
+  EXPECT_EQ(count("%07N\r"), 3);
+  EXPECT_EQ(w.ZarnRunning, 0);
+  EXPECT_TRUE(w.Timer2->enabled());
+
+  // Closed while it blinks: the wait ends, the poll stays off, no "Offline" later.
+  whenLine("%07N\r", 2, [&] { w.close(); });
+  bus.clearLog();
+  w.BitBtn12->click();
+  EXPECT_EQ(count("%07N\r"), 2);
+  EXPECT_FALSE(w.isVisible());
+  EXPECT_FALSE(w.Timer2->enabled());
+  EXPECT_EQ(w.ZarnRunning, 0);
+  EXPECT_EQ(program.Net.PollingEnabled, 1);
+  runTimers(2000);  // the main screen polls; the window does not
+  EXPECT_FALSE(w.Timer2->enabled());
+  EXPECT_FALSE(w.isVisible());
+  EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+TEST_F(Zarn, TheAntennaCaptionsSendTheirCommandAndTurnLimeOnAnEcho) {
+  TForm7& w = openZ3K("2.0");
+  struct Row {
+    forms::StaticText* caption;
+    const char* line;
+    sim::AntennaMode mode;
+  } rows[] = {{w.StaticText45, "#07R2\r", sim::AntennaMode::A},
+              {w.StaticText47, "#07R1\r", sim::AntennaMode::B},
+              {w.StaticText46, "#07R0\r", sim::AntennaMode::Diversity}};
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.line);
+    bus.clearLog();
+    press(r.caption);
+    EXPECT_EQ(r.caption->top(), 26);
+    EXPECT_EQ(lines(), Lines{r.line});
+    EXPECT_EQ(bus.at(7)->antennaMode, r.mode);
+    for (forms::StaticText* t : {w.StaticText45, w.StaticText46, w.StaticText47})
+      EXPECT_EQ(t->color(), t == r.caption ? forms::clLime : forms::clWhite);
+    release(r.caption);
+    EXPECT_EQ(r.caption->top(), 24);
+  }
+  // Another receiver's answer changes no caption.
+  bus.at(7)->fault = {.kind = Fault::WrongAddress, .times = 1};
+  press(w.StaticText45);
+  EXPECT_EQ(w.StaticText45->color(), forms::clWhite);
+  EXPECT_EQ(w.StaticText46->color(), forms::clLime);
+  EXPECT_TRUE(w.Timer1->enabled());
+}
+
+// --- EQ preset buttons ---
+
+// Message boxes that note how many lines the receivers had got when each box came up.
+class BoxesAfterLines : public forms::ScriptedDialogs {
+ public:
+  explicit BoxesAfterLines(const sim::Bus& bus) : bus_(bus) {}
+  int answerBox(const forms::BoxRequest& box) override {
+    linesBefore.push_back(bus_.lines().size());
+    return ScriptedDialogs::answerBox(box);
+  }
+  std::vector<size_t> linesBefore;
+
+ private:
+  const sim::Bus& bus_;
+};
+
+// The second model's window on the Microphone EQ page, with curve files of the test's own.
+class EqPresets : public Extras {
+ protected:
+  TForm7& openOnEqPage(int preset, int highest) {
+    sim::Receiver& r = add(Model::Z3K, 7);
+    r.eqPreset = preset;
+    r.eqPresetHighest = highest;
+    run();
+    for (const char* glyph : {"sp_on.bmp", "sp_off.bmp"})
+      QFile::copy(QString::fromStdString(platform::exeFolder()) + glyph,
+                  folder.path() + "/" + glyph);
+    program.ProgramFolder = folder.path().toStdString() + "/";
+    openSlot(1);
+    TForm7& w = *program.Form7;
+    w.PageControl1->setCurrentIndex(2);
+    bus.clearLog();
+    boxes.boxes.clear();  // the first start's region box
+    return w;
+  }
+  void writeCurve(int preset, const QByteArray& text) {
+    QFile f(folder.path() + QString("/EQ%1.dat").arg(preset));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+  }
+  static double levelAt(TForm7& w, double hz) {
+    return w.EqCurve[eqshared::NearestGridIndex(w.Eq, hz)];
+  }
+  static bool flat(TForm7& w) {
+    return std::all_of(w.EqCurve.begin(), w.EqCurve.begin() + w.Eq.GridCount,
+                       [](double v) { return v == 0.0; });
+  }
+
+  QTemporaryDir folder;
+  BoxesAfterLines boxes{bus};  // answers and records the boxes from here on
+};
+
+TEST_F(EqPresets, TheButtonsStepAndWrapThroughUserDefine) {
+  writeCurve(0, "Large_Dynamic\n100,5\n1000,3\n10000,5\n");
+  writeCurve(8, "Small_Condenser\n100,1\n1000,1\n");
+  TForm7& w = openOnEqPage(9, 9);
+  EXPECT_EQ(w.StaticText23->caption(), "09");
+  EXPECT_EQ(w.StaticText90->caption(), "User Define");
+
+  w.BitBtn15->click();  // next: past the highest to 0
+  EXPECT_EQ(lines(), Lines{"#07G00\r"});
+  EXPECT_EQ(bus.at(7)->eqPreset, 0);
+  EXPECT_EQ(program.Detail.EqPresetIndex, "00");
+  EXPECT_EQ(w.StaticText23->caption(), "00");
+  EXPECT_EQ(w.StaticText90->caption(), "Large Dynamic");
+  EXPECT_NEAR(levelAt(w, 1000), 0.0, 1e-9);  // 3 dB at 1 kHz, 5 dB elsewhere: +2 dB
+  EXPECT_NEAR(levelAt(w, 10000), 2.0, 1e-9);
+
+  bus.clearLog();
+  w.BitBtn16->click();  // previous: below 0 to the highest, "User Define", a flat line
+  EXPECT_EQ(lines(), Lines{"#07G09\r"});
+  EXPECT_EQ(w.StaticText23->caption(), "09");
+  EXPECT_EQ(w.StaticText90->caption(), "User Define");
+  EXPECT_TRUE(flat(w));
+  w.BitBtn16->click();
+  EXPECT_EQ(w.StaticText90->caption(), "Small Condenser");
+  EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(EqPresets, AMissingCurveIsAFlatLineAndAMessageAfterTheReceiverSwitched) {
+  writeCurve(2, "Hand_Held\n100,5\n1000,3\n10000,5\n");
+  TForm7& w = openOnEqPage(2, 12);
+  ASSERT_EQ(w.StaticText90->caption(), "Hand Held");
+  struct Row {
+    const char* name;
+    const char* line;
+  } rows[] = {{"no EQ3.dat", "#07G03\r"},
+              {"preset 10 has no file: the folder is no curve", "#07G10\r"}};
+  program.Detail.EqPresetIndex = "02";
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    if (QString(r.line) == "#07G10\r") program.Detail.EqPresetIndex = "09";
+    bus.clearLog();
+    boxes.boxes.clear();
+    boxes.linesBefore.clear();
+    w.BitBtn15->click();
+    EXPECT_EQ(lines(), Lines{r.line});
+    EXPECT_EQ(boxes.texts(forms::DialogKind::Message), std::vector<QString>{"Can't Open File"});
+    EXPECT_EQ(boxes.linesBefore, std::vector<size_t>{1});  // the receiver had switched already
+    EXPECT_TRUE(flat(w));
+    EXPECT_EQ(w.Eq.GridCount, 660);
+    EXPECT_EQ(w.StaticText90->caption(), "Hand Held");  // the last name read stays
+  }
+  EXPECT_EQ(bus.at(7)->eqPreset, 10);
+}
+
+TEST_F(EqPresets, WithoutAPresetReplyNothingIsSent) {
+  TForm7& w = openOnEqPage(1, 9);
+  program.Detail.EqPresetIndex.clear();
+  w.BitBtn15->click();
+  EXPECT_TRUE(lines().empty());
+  EXPECT_EQ(boxes.texts(forms::DialogKind::Error),
+            std::vector<QString>{"'' is not a valid integer value."});
+  EXPECT_EQ(w.StaticText23->caption(), "01");
 }
 
 }  // namespace
