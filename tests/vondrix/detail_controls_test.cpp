@@ -196,12 +196,7 @@ class EqPage : public DetailTest {
     add(Model::Z3K, 7).eqPreset = preset;
     run();
     dialogs.boxes.clear();
-    if (ownCurves) {
-      for (const char* glyph : {"sp_on.bmp", "sp_off.bmp"})
-        QFile::copy(QString::fromStdString(platform::exeFolder()) + glyph,
-                    folder.path() + "/" + glyph);
-      program.ProgramFolder = folder.path().toStdString() + "/";
-    }
+    if (ownCurves) useProgramFolder(folder.path());
     openSlot(1);
     TForm7& w = *program.Form7;
     w.PageControl1->setCurrentIndex(2);  // as a click on the tab does

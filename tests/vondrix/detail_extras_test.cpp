@@ -431,10 +431,7 @@ class EqPresets : public Extras {
     r.eqPreset = preset;
     r.eqPresetHighest = highest;
     run();
-    for (const char* glyph : {"sp_on.bmp", "sp_off.bmp"})
-      QFile::copy(QString::fromStdString(platform::exeFolder()) + glyph,
-                  folder.path() + "/" + glyph);
-    program.ProgramFolder = folder.path().toStdString() + "/";
+    useProgramFolder(folder.path());
     openSlot(1);
     TForm7& w = *program.Form7;
     w.PageControl1->setCurrentIndex(2);

@@ -2,6 +2,9 @@
 // it: the pointer over the receiver's panel, then a click on its "..." button.
 #pragma once
 
+#include <QFile>
+
+#include "platform/Paths.h"
 #include "program_fixture.h"
 #include "virtual_timers.h"
 
@@ -22,6 +25,13 @@ class DetailTest : public ProgramTest {
     program.Form1->PanelButtons[slot][1]->click();
   }
   void runTimers(uint32_t ms) { timers_->runFor(ms); }
+  // The program's own files (the curve files, the mute pictures) come from folder: the
+  // mute pictures are copied there.
+  void useProgramFolder(const QString& folder) {
+    for (const char* glyph : {"sp_on.bmp", "sp_off.bmp"})
+      QFile::copy(QString::fromStdString(platform::exeFolder()) + glyph, folder + "/" + glyph);
+    program.ProgramFolder = folder.toStdString() + "/";
+  }
   std::vector<std::string> lines() const { return bus.lines(); }
   int count(const std::string& line) const {
     const auto l = bus.lines();
