@@ -8,6 +8,7 @@
 #include <QThread>
 #include <functional>
 
+#include "designer_launcher.h"
 #include "detail_fixture.h"
 #include "platform/WindowDirectory.h"
 
@@ -29,14 +30,10 @@ class DesignerLaunch : public DetailTest {
   // "calyxon" in the test's folder starts the stand-in, which publishes its window after
   // delayMs of real time.
   void installDesigner(int delayMs) {
-    const QString path = folder.path() + "/calyxon";
-    QFile script(path);
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write(QString("#!/bin/sh\nexec '%1' '%2' %3\n")
-                     .arg(DESIGNER_STANDIN, messagesFile(), QString::number(delayMs))
-                     .toLocal8Bit());
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString path = WriteDesignerLauncher(
+        folder.path(),
+        QString("exec '%1' '%2' %3").arg(DESIGNER_STANDIN, messagesFile()).arg(delayMs));
+    ASSERT_FALSE(path.isEmpty());
     program.DesignerProgram = path.toStdString();
   }
   QString messagesFile() const { return folder.path() + "/messages"; }

@@ -1,10 +1,14 @@
 // The whole program on the real termios layer, against the simulator on a pseudo-terminal.
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <memory>
 
 #include <gtest/gtest.h>
+#include "designer_launcher.h"
 #include "forms/ScriptedDialogs.h"
 #include "platform/PosixSerialPort.h"
 #include "sim/NetworkFile.h"
@@ -116,6 +120,74 @@ TEST_F(EndToEnd, TheDetailButtonOpensAPollingWindowAndPausesTheMainScreen) {
   clear();
   QTest::qWait(400);
   EXPECT_GE(count("%01A\r"), 1);
+  EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+// Vondrix starts the real designer (calyxon-drive playing the operator): Calyxon learns the
+// receiver's address, offers only that address under Tool > Upload, downloads into the
+// receiver over the port Vondrix handed over, and once it is closed Vondrix has its port back.
+TEST_F(EndToEnd, TheDesignerGetsThePortAndTheAddressAndGivesThePortBack) {
+  add(sim::Model::Z3K, 2, "KEYS  ");
+  vondrix::TForm1& m = start();
+  vondrix::Program& program = *owned;
+  ASSERT_EQ(program.Slots.ReceiverCount, 1);
+  dialogs.boxes.clear();
+  // Calyxon finds the receivers through the same port map.
+  const QString config = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Orsek";
+  ASSERT_TRUE(QDir().mkpath(config));
+  QFile ports(config + "/SerialPorts.ini");
+  ASSERT_TRUE(ports.open(QIODevice::WriteOnly));
+  ports.write(("[Ports]\nCOM1=" + harness.slavePath() + "\n").c_str());
+  ports.close();
+
+  QTemporaryDir folder;
+  const QString script = folder.path() + "/operator", err = folder.path() + "/err",
+                rc = folder.path() + "/rc";
+  QFile actions(script);
+  ASSERT_TRUE(actions.open(QIODevice::WriteOnly));
+  actions.write(
+      "wait 2500\n"
+      "expect ComboBox3 2\n"
+      "menu Tool>Upload>2\n"
+      "expect-status End of EQ Download.\\n\n"
+      "menu Tool>Upload>1\n");  // fails: only the receiver's address is offered
+  actions.close();
+  const QString launcher = WriteDesignerLauncher(
+      folder.path(), QString("'%1' '%2' --time-limit 60 2>'%3'; echo $? >'%4'")
+                         .arg(CALYXON_DRIVE, script, err, rc));
+  ASSERT_FALSE(launcher.isEmpty());
+  program.DesignerProgram = launcher.toStdString();
+
+  QWidget* more = m.PanelButtons[1][1];
+  const QPoint at = more->mapToGlobal(QPoint(5, 5));
+  m.CursorPos = [at] { return at; };
+  m.FormMouseMove();
+  QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(5, 5));
+  vondrix::TForm7& w = *program.Form7;
+  ASSERT_TRUE(w.isVisible());
+  w.PageControl1->setCurrentIndex(2);
+  QTest::mouseClick(w.BitBtn1, Qt::LeftButton);
+  EXPECT_FALSE(w.isVisible());
+  EXPECT_FALSE(program.Bus.ComPortHandle);
+
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(rc); }, 90000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return w.isVisible(); }, 3000));
+  auto text = [](const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(f.readAll()) : QString();
+  };
+  const QString failures = text(err);
+  EXPECT_EQ(text(rc).trimmed(), "2");
+  EXPECT_EQ(failures.count("calyxon-drive:"), 1) << failures.toStdString();
+  EXPECT_TRUE(failures.contains("line 5 (menu): no entry \"1\" shown in \"Upload\""))
+      << failures.toStdString();
+  EXPECT_TRUE(harness.withBus([](sim::Bus& b) { return b.at(2)->eqSlots.count(9) == 1; }));
+
+  EXPECT_TRUE(program.Bus.ComPortHandle);
+  harness.withBus([](sim::Bus& b) { b.clearLog(); });
+  QTest::qWait(500);
+  auto lines = harness.withBus([](sim::Bus& b) { return b.lines(); });
+  EXPECT_GE(std::count(lines.begin(), lines.end(), "%02N\r"), 1);
   EXPECT_TRUE(dialogs.boxes.empty());
 }
 
