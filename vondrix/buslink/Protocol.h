@@ -27,6 +27,13 @@ std::string SetName(const std::string& a, const std::string& name);  // padded t
 std::string SquelchQuery(const std::string& a, const std::string& level);  // "%aaF" ss "\r"
 std::string Diversity(const std::string& a);                               // "#aaR0\r"
 
+// Group, channel and frequency
+std::string Tune(const std::string& a, const std::string& code);  // "#aaK" ffff "\r"
+std::string SetGroupChannel(const std::string& a, const std::string& group,
+                            const std::string& channel);  // "#aaD" G C "\r"
+// Squelch
+std::string SetSquelch(const std::string& a, const std::string& level);  // "#aaF" ss "\r"
+
 // Reply checks of the command table. An empty reply never passes.
 bool EchoMatches(const std::string& reply, const std::string& a);  // characters 2-3 = a
 bool ExactAck(const std::string& reply, const std::string& a);     // "$" a CR

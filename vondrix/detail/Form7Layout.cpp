@@ -109,6 +109,7 @@ TForm7::TForm7(Program& program)
   roles_.squelchLeds.assign(SquelchLeds.begin(), SquelchLeds.end());
 
   WireEvents();
+  WireTuning();
   centerOnScreen();
   FormCreate();
 }
@@ -342,6 +343,31 @@ void TForm7::BuildEqPage() {
                            {164, "-20"}})
     Caption(page, 30 - QFontMetrics(font()).horizontalAdvance(text), top, text)->setColor(kEqFrame);
   BitBtn1 = ArialBold(Button(page, "BitBtn1", {518, 156, 60, 33}, "Calyxon"));
+}
+
+// Group, channel and frequency, squelch and spectrum scan.
+void TForm7::WireTuning() {
+  BitBtn11->OnClick = [this] { BitBtn11Click(); };
+  BitBtn12->OnClick = [this] { BitBtn12Click(); };
+  BitBtn13->OnClick = [this] { BitBtn13Click(); };
+  BitBtn14->OnClick = [this] { BitBtn14Click(); };
+  BitBtn18->OnClick = [this] { BitBtn18Click(); };
+  BitBtn17->OnClick = [this] { BitBtn17Click(); };
+  EditEx1->OnKeyPress = [this](char16_t& key) { EditEx1KeyPress(key); };
+  BitBtn21->OnMouseDown = [this](auto b, auto s, int x, int y) { BitBtn21MouseDown(b, s, x, y); };
+  BitBtn22->OnMouseDown = [this](auto b, auto s, int x, int y) { BitBtn22MouseDown(b, s, x, y); };
+  BitBtn4->OnClick = [this] { BitBtn4Click(); };
+  BitBtn5->OnClick = [this] { BitBtn5Click(); };
+  BitBtn7->OnClick = [this] { BitBtn7Click(); };
+  BitBtn19->OnClick = [this] { BitBtn19Click(); };
+  BitBtn20->OnClick = [this] { BitBtn20Click(); };
+  RadioButton3->OnClick = [this] { RadioButton3Click(); };
+  RadioButton4->OnClick = [this] { RadioButton4Click(); };
+  RadioButton5->OnClick = [this] { RadioButton5Click(); };
+  RadioButton6->OnClick = [this] { RadioButton6Click(); };
+  Image3->OnMouseDown = [this](auto b, auto s, int x, int y) { Image3MouseDown(b, s, x, y); };
+  Image3->OnMouseMove = [this](auto s, int x, int y) { Image3MouseMove(s, x, y); };
+  Image3->OnMouseUp = [this](auto b, auto s, int x, int y) { Image3MouseUp(b, s, x, y); };
 }
 
 }  // namespace vondrix
