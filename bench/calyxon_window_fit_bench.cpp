@@ -1,6 +1,8 @@
 // The whole 26-band fit as the designer window runs it (offscreen: Tool > Calibration > Start,
 // with its message processing, edits, status texts and timed redraws) beside the core's own
-// fit of the same design, in one run, so that the two costs can be compared.
+// fit of the same design and beside the two older loops (the plain loop that evaluates every
+// candidate in full, and the early-exit loop it replaced), all in one run, so that the costs
+// can be compared side by side.
 #include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QTemporaryDir>
@@ -8,6 +10,8 @@
 #include <memory>
 #include <string>
 
+#include "LiteralAutoTune.h"
+#include "PreviousAutoTune.h"
 #include "calyxon/eq/AutoTune.h"
 #include "calyxon/ui/DesignerForm.h"
 #include "calyxon/ui/Program.h"
@@ -51,6 +55,20 @@ void CoreFit(benchmark::State& state, const EqDesign& loaded, std::uint8_t mode)
   }
 }
 
+// An older loop on a copy of the design, told of every candidate as it offers them.
+using FitLoop = AutoTuneResult (*)(EqDesign&, AutoTuneObserver&);
+void OlderFit(benchmark::State& state, FitLoop loop, const EqDesign& loaded, std::uint8_t mode) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto design = std::make_unique<EqDesign>(loaded);
+    design->AutoTuneMode = mode;
+    AutoTuneObserver quiet;
+    state.ResumeTiming();
+    loop(*design, quiet);
+    benchmark::DoNotOptimize(design->ErrorCurve[100]);
+  }
+}
+
 void WindowFit(benchmark::State& state, Program& program, const EqDesign& loaded,
                std::uint8_t mode) {
   TForm1& form = *program.Form1;
@@ -86,6 +104,16 @@ int main(int argc, char** argv) {
   };
   for (const Mode& m : {Mode{"Normal", 0, 20}, Mode{"Fast", 1, 50}}) {
     const std::string name = std::string(m.name) + "Fit";
+    const FitLoop plain = testing::RunAutoTuneLiteral;
+    const FitLoop previous = bench::RunAutoTunePrevious;
+    benchmark::RegisterBenchmark(("Plain" + name).c_str(), OlderFit, plain, std::cref(*loaded),
+                                 m.mode)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1);
+    benchmark::RegisterBenchmark(("Previous" + name).c_str(), OlderFit, previous,
+                                 std::cref(*loaded), m.mode)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(m.mode == 0 ? 1 : 3);
     benchmark::RegisterBenchmark(("Core" + name).c_str(), CoreFit, std::cref(*loaded), m.mode)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(m.iterations);

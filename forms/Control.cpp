@@ -25,11 +25,20 @@ QVariant inherited(const QWidget* w, const char* name) {
   return {};
 }
 
-// The palette roles the control set itself; others keep following the parent.
+bool isTextRole(QPalette::ColorRole role) {
+  return role == QPalette::WindowText || role == QPalette::Text || role == QPalette::ButtonText;
+}
+
+// The palette roles the control set itself; others keep following the parent. Text of a
+// disabled control is always drawn in the system's grey text colour, as the system draws it,
+// so that a disabled control looks disabled whatever font colour it has.
 void setOwnColor(QWidget* w, std::initializer_list<QPalette::ColorRole> roles, TColor color) {
   QPalette own = w->property(kOwnPalette).value<QPalette>();
   if (!w->property(kOwnPalette).isValid()) own = QPalette();
-  for (QPalette::ColorRole role : roles) own.setColor(role, toQColor(color));
+  for (QPalette::ColorRole role : roles) {
+    own.setColor(role, toQColor(color));
+    if (isTextRole(role)) own.setColor(QPalette::Disabled, role, toQColor(clGrayText));
+  }
   w->setProperty(kOwnPalette, QVariant::fromValue(own));
   w->setPalette(own);
 }

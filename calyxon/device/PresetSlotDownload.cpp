@@ -27,7 +27,7 @@ class KeepBandTables {
 }  // namespace
 
 void DownloadPresetSlots(ReceiverDownload& download, EqDesign& design, int address,
-                         const std::array<std::string, kPresetSlotCount>& projectPaths,
+                         const std::array<std::string, kSlotCount>& projectPaths,
                          const std::function<void(int slot, EqDesign& design)>& copySlotBands) {
   if (download.Running()) return;
   if (std::any_of(projectPaths.begin(), projectPaths.end(),
@@ -36,7 +36,7 @@ void DownloadPresetSlots(ReceiverDownload& download, EqDesign& design, int addre
     return;
   }
   KeepBandTables operatorsDesign(design);
-  for (int s = 0; s < kPresetSlotCount; ++s) {
+  for (int s = 0; s < kSlotCount; ++s) {
     copySlotBands(s, design);
     download.DownloadEqSlot(address, s);
   }

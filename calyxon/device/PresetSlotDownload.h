@@ -16,13 +16,12 @@
 
 #include "calyxon/device/ReceiverDownload.h"
 #include "calyxon/eq/EqDesign.h"
+#include "calyxon/eq/PresetSlots.h"
 
 namespace calyxon {
 
-inline constexpr int kPresetSlotCount = 10;
-
 void DownloadPresetSlots(ReceiverDownload& download, EqDesign& design, int address,
-                         const std::array<std::string, kPresetSlotCount>& projectPaths,
+                         const std::array<std::string, kSlotCount>& projectPaths,
                          const std::function<void(int slot, EqDesign& design)>& copySlotBands);
 
 }  // namespace calyxon

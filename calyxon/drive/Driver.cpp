@@ -4,6 +4,9 @@
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSaveFile>
 #include <QTest>
 #include <QTimer>
@@ -69,6 +72,7 @@ Driver::Driver(Program& program, std::vector<Command> commands, int timeLimitMs)
     if (handler) handler(m, w, l);
     ++messagesHandled_;
   };
+  program_.Form1->StatusShown = [this](const QString& text) { statusTexts_ << text; };
 }
 
 int Driver::Run() {
@@ -200,6 +204,8 @@ bool Driver::Perform(const Command& c) {
   }
   if (verb == "write-bands") return WriteBands(c.args[0]);
   if (verb == "write-curves") return WriteCurves(c.args[0]);
+  if (verb == "write-coefficients") return WriteCoefficients(c.args[0]);
+  if (verb == "write-status-texts") return WriteStatusTexts(c.args[0]);
   if (verb == "invoke") return Invoke(c.args[0]);
   return Expect(c);
 }
@@ -275,6 +281,22 @@ bool Driver::WriteCurves(const QString& path) {
   }
   json += "\n}\n";
   return WriteJson(path, json);
+}
+
+bool Driver::WriteCoefficients(const QString& path) {
+  QJsonArray rows;
+  for (const auto& row : program_.Design.DownloadCoefficients) {
+    QJsonArray values;
+    for (const std::int32_t value : row) values.append(value);
+    rows.append(values);
+  }
+  const QJsonDocument json(QJsonObject{{"coefficients", rows}});
+  return WriteJson(path, QString::fromUtf8(json.toJson()));
+}
+
+bool Driver::WriteStatusTexts(const QString& path) {
+  const QJsonDocument json(QJsonObject{{"statusTexts", QJsonArray::fromStringList(statusTexts_)}});
+  return WriteJson(path, QString::fromUtf8(json.toJson()));
 }
 
 bool Driver::WriteJson(const QString& path, const QString& json) {

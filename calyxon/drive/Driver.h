@@ -12,6 +12,7 @@
 #include <QDeadlineTimer>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -41,6 +42,8 @@ class Driver : public QObject {
   bool Expect(const Command& command);
   bool WriteBands(const QString& path);
   bool WriteCurves(const QString& path);
+  bool WriteCoefficients(const QString& path);
+  bool WriteStatusTexts(const QString& path);
   bool WriteJson(const QString& path, const QString& json);
   bool Invoke(const QString& name);
 
@@ -51,6 +54,7 @@ class Driver : public QObject {
   int exitCode_ = 0;
   bool finished_ = false;
   int messagesHandled_ = 0;
+  QStringList statusTexts_;  // every status text shown, in order
   QString error_;
   // The actions being performed, innermost last: those started during a fit hold the next.
   struct Running {

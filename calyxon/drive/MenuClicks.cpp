@@ -47,6 +47,7 @@ bool ClickMenuPath(forms::MainMenu& menu, const QStringList& path, QString* erro
   for (int i = 0; i < menu.count() && !item; ++i)
     if (Plain(menu.item(i)->caption()) == path[0]) item = menu.item(i);
   if (!item || !item->visible()) return fail("no menu \"" + path[0] + "\" in the menu bar");
+  if (!item->enabled()) return fail("\"" + path[0] + "\" is disabled");
   QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(item->action()).center());
 
   for (qsizetype depth = 1; depth < path.size(); ++depth) {

@@ -14,12 +14,24 @@ struct Shape {
 
 const std::map<QString, Shape>& Shapes() {
   static const std::map<QString, Shape> shapes = {
-      {"answer-dialog", {0, true}}, {"answer-box", {0, true}},    {"menu", {0, true}},
-      {"type", {1, true}},          {"key", {1, true}},           {"click", {1, false}},
-      {"post-message", {2, false}}, {"wait-idle", {0, false}},    {"wait", {1, false}},
-      {"close", {0, false}},        {"expect-status", {0, true}}, {"expect", {1, true}},
-      {"expect-box", {0, true}},    {"write-bands", {0, true}},   {"write-curves", {0, true}},
+      {"answer-dialog", {0, true}},
+      {"answer-box", {0, true}},
+      {"menu", {0, true}},
+      {"type", {1, true}},
+      {"key", {1, true}},
+      {"click", {1, false}},
+      {"post-message", {2, false}},
+      {"wait-idle", {0, false}},
+      {"wait", {1, false}},
+      {"close", {0, false}},
+      {"expect-status", {0, true}},
+      {"expect", {1, true}},
+      {"expect-box", {0, true}},
+      {"write-bands", {0, true}},
+      {"write-curves", {0, true}},
       {"invoke", {1, false}},
+      {"write-coefficients", {0, true}},
+      {"write-status-texts", {0, true}},
   };
   return shapes;
 }

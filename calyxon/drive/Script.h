@@ -3,7 +3,9 @@
 //   # a comment; blank lines are skipped
 //   answer-dialog /tmp/target.dat     the next file dialog chooses this path ("cancel": Cancel)
 //   answer-box Cancel                 the next message box answers with this button
-//   menu File>Load Target Mic File    opens the menus with mouse clicks and clicks the entry
+//   menu File>Load Target Mic File    opens the menus with mouse clicks and clicks the entry;
+//                                     an entry that downloads (menu Tool>Upload>7) ends when
+//                                     the download has ended
 //   type Edit6 1.2                    selects the edit's text and types over it
 //   key Edit6 Enter                   one key (Enter, Escape, Backspace, Tab or a character)
 //   click RadioButton3                a mouse click on the control
@@ -24,6 +26,13 @@
 //   write-curves /tmp/curves.json     the grid and its curves (GridFrequency, TargetCurve,
 //                                     SourceCurve, ErrorCurve, ResidualCurve, BandSumCurve,
 //                                     TotalCurve) over GridCount points, likewise
+//   write-coefficients /tmp/coef.json the last download's table: {"coefficients": 32 rows of
+//                                     b0, b1, b2, -a1, -a2 in Q2.29}
+//   write-status-texts /tmp/st.json   every status text shown since the start, in order:
+//                                     {"statusTexts": ["Search COM1.\n", ...]}
+//
+// The serial ports are the port directory's: a [Ports] section in
+// $XDG_CONFIG_HOME/Orsek/SerialPorts.ini names them (COM1=/path/to/device).
 //
 // A verb and its first argument are separated by one blank; the last argument is the rest of
 // the line as it stands, blanks included, with "\n" read as a line end and "\\" as "\".

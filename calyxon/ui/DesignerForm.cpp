@@ -32,9 +32,12 @@ TForm1::TForm1(Program& program)
     Dispatch(message, wParam, lParam);
   };
   OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
+  WireDownload();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+  UnwireDownload();
+}
 
 void TForm1::FormCreate() {
   PageControl1->setActivePage(TabSheet1);
@@ -88,6 +91,7 @@ void TForm1::Timer2Timer() {
 
 void TForm1::ShowStatus(const QString& text) {
   StatusBar1->setSimpleText(text);
+  if (StatusShown) StatusShown(text);
 }
 
 void TForm1::OpenTargetMicFile1Click() {
@@ -104,15 +108,6 @@ void TForm1::TTTTyy1Click() {
 
 void TForm1::Save1Click() {
   Button18Click();
-}
-
-// The download is not part of this version yet: say so rather than seem to have done it.
-void TForm1::ShowNotAvailable() {
-  ShowStatus("Not available in this version yet");
-}
-
-void TForm1::N11Click(forms::MenuItem*) {
-  ShowNotAvailable();
 }
 
 void TForm1::Exit2Click() {

@@ -13,11 +13,17 @@
 // every 20 ms (DesignerFitting.cpp), so every handler here may run in the middle of a fit.
 // A close during a fit is refused at first: it asks the fit to stop and closes the window
 // once the fit has returned.
+//
+// Downloads into a receiver (DesignerDownload.cpp) run inside N11Click, Panel2Click and
+// Button4Click and process messages while they wait for the receiver. Meanwhile the menus and
+// the pages take no commands, and a download handler that runs all the same (a hidden control,
+// a message) does nothing. The download's status texts go to the status line.
 #pragma once
 
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -122,6 +128,8 @@ class TForm1 : public forms::Form {
   void SlotButtonClick(int slot);  // Button5Click .. Button14Click: fill slot 0 .. 9
   void Button15Click();            // Generate PIC File
   void Panel1Click();              // start, or stop a running fit
+  void Panel2Click();              // "Save": slot 9 to ComboBox2's address
+  void Button4Click();             // "Download": the ten preset slots to ComboBox3's address
   void Normal1Click();
   void Fast1Click();
   void Off1Click();
@@ -137,7 +145,7 @@ class TForm1 : public forms::Form {
   void SaveManualEQ1Click();
   void Exit2Click();
   void Download1Click();                 // the Upload menu opens
-  void N11Click(forms::MenuItem* item);  // an address of the Upload menu
+  void N11Click(forms::MenuItem* item);  // an address of the Upload menu: slot 9 to it
   void PresetEQ1Click();
   void Reset1Click();
   void SingleProject1Click() {}
@@ -166,13 +174,17 @@ class TForm1 : public forms::Form {
 
   // Builds the frequency grid and gives FcBar the range of its indices.
   void BuildFrequencyGrid();
-  // Puts text into the status line.
+  // Puts text into the status line, then tells StatusShown.
   void ShowStatus(const QString& text);
+  // Told every status text once the status line shows it (test tools keep them in order).
+  std::function<void(const QString&)> StatusShown;
 
   // True while a fit runs inside Panel1Click (also while it is being stopped).
   bool FitRunning() const { return fitRunning_; }
   // True when a close waits for the running fit to stop.
   bool CloseRequested() const { return closeAfterFit_; }
+  // True while a download into a receiver runs (its message handling included).
+  bool DownloadRunning() const;
 
  private:
   void BuildMenus();
@@ -185,7 +197,8 @@ class TForm1 : public forms::Form {
   void BuildDialogs();
   void Dispatch(std::uint32_t message, std::uint64_t wParam, std::int64_t lParam);
   void FormCloseQuery(bool& canClose);
-  void ShowNotAvailable();
+  void WireDownload();
+  void UnwireDownload();
   void MoveBarsTo(int k, bool truncateFc);
   void BarChange(const std::array<forms::Edit*, kManualBandCount>& edits, double value);
   void SaveCurveFile(forms::SaveDialog& dialog, CurveFileKind kind);

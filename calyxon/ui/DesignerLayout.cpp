@@ -175,6 +175,7 @@ void TForm1::BuildDownloadPage() {
   ComboBox3->setItemIndex(0);
   Button4 = Place<forms::Button>(page, "Button4", 72, 528, 129, 33);
   Button4->setCaption("Download");
+  Button4->OnClick = [this] { Button4Click(); };
   Button15 = Place<forms::Button>(page, "Button15", 200, 528, 129, 33);
   Button15->setCaption("Generate PIC File");
   Button15->OnClick = [this] { Button15Click(); };
@@ -208,6 +209,7 @@ void TForm1::BuildHiddenPage() {
   Panel1 = panel("Panel1", "Calibration", 16);
   Panel1->OnClick = [this] { Panel1Click(); };
   Panel2 = panel("Panel2", "Save", 48);
+  Panel2->OnClick = [this] { Panel2Click(); };
   auto combo = [&](const char* name, int top) {
     auto* c = Place<forms::ComboBox>(page, name, 232, top, 65, 21);
     c->hide();

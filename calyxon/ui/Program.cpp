@@ -6,11 +6,15 @@
 #include "calyxon/ui/DesignerForm.h"
 #include "forms/Application.h"
 #include "forms/NumericLocale.h"
+#include "platform/PosixSerialPort.h"
 #include "platform/SingleInstance.h"
 
 namespace calyxon {
 
-Program::Program() = default;
+Program::Program()
+    : ownPorts_(std::make_unique<platform::PosixSerialBackend>()), Download(Design, *ownPorts_) {}
+
+Program::Program(platform::SerialBackend& ports) : Download(Design, ports) {}
 
 Program::~Program() {
   forms::setMainForm(nullptr);

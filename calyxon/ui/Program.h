@@ -1,13 +1,16 @@
-// The EQ designer as one object: its numbers (EqDesign and the ten preset slots) and its two
-// windows, created in the program's order. Tests build a fresh Program; main() and
-// calyxon-drive build one inside WinMain's frame.
+// The EQ designer as one object: its numbers (EqDesign and the ten preset slots), the download
+// into a receiver and its two windows, created in the program's order. Tests build a fresh
+// Program, on a fake serial backend where they download; main() and calyxon-drive build one
+// on the real ports inside WinMain's frame.
 #pragma once
 
 #include <functional>
 #include <memory>
 
+#include "calyxon/device/ReceiverDownload.h"
 #include "calyxon/eq/EqDesign.h"
 #include "calyxon/eq/PresetSlots.h"
+#include "platform/SerialPort.h"
 
 namespace calyxon {
 
@@ -15,8 +18,14 @@ class TForm1;
 class TForm2;
 
 class Program {
+  // The real ports when none are given; declared first, as the download uses it.
+  std::unique_ptr<platform::SerialBackend> ownPorts_;
+
  public:
+  // On the real serial ports: the port directory's names, its map read afresh at every open.
   Program();
+  // On ports, which must outlive the program.
+  explicit Program(platform::SerialBackend& ports);
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
@@ -27,6 +36,8 @@ class Program {
 
   EqDesign Design;
   PresetSlots Presets;
+  // Every download of the window goes through this one object, so that one runs at a time.
+  ReceiverDownload Download;
   TForm1* Form1 = nullptr;
   TForm2* Form2 = nullptr;
 

@@ -1,9 +1,13 @@
-// The designer program in the test's process: its windows built as at start, the dialog seam
+// The designer program in the test's process: its windows built as at start on the
+// simulator's serial ports (none listed until a test writes its [Ports]), the dialog seam
 // scripted, the beeps recorded, and the operator's menu clicks.
 #pragma once
 
 #include <gtest/gtest.h>
+#include <QDir>
+#include <QFileInfo>
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -14,8 +18,18 @@
 #include "forms/Beep.h"
 #include "forms/ScriptedDialogs.h"
 #include "forms/Wait.h"
+#include "platform/PortDirectory.h"
+#include "sim/FakeSerialPort.h"
 
 namespace calyxon {
+
+// The [Ports] section of the test's own SerialPorts.ini, with lines ("COM1=/dev/ttyS90\n"):
+// the whole port list of the programs it runs, in-process or not.
+inline void WriteTestPorts(const std::string& lines) {
+  const std::string path = platform::PortDirectory::configFile();
+  QDir().mkpath(QFileInfo(QString::fromStdString(path)).path());
+  std::ofstream(path) << "[Ports]\n" << lines;
+}
 
 struct BeepLog {
   static std::vector<std::pair<unsigned, unsigned>>& beeps() {
@@ -32,7 +46,8 @@ class DesignerTest : public ::testing::Test {
   DesignerTest() {
     BeepLog::beeps().clear();
     forms::setBeepRecorder(&BeepLog::Record);
-    program = std::make_unique<Program>();
+    WritePorts("");
+    program = std::make_unique<Program>(ports);
     program->CreateForms();
     form = program->Form1;
     design = &program->Design;
@@ -59,12 +74,17 @@ class DesignerTest : public ::testing::Test {
     ASSERT_TRUE(Menu("File>Load Source Mic File")) << last_menu_error.toStdString();
   }
 
+  // The port list of the test's own settings folder; the simulator's ports attached to those
+  // names answer.
+  static void WritePorts(const std::string& lines) { WriteTestPorts(lines); }
+
   // Lets the event loop run until done, at most ms.
   static bool WaitUntil(const std::function<bool()>& done, int ms = 5000) {
     return forms::waitUntil(done, ms);
   }
 
   forms::ScriptedDialogs dialogs;
+  sim::FakeSerialBackend ports;
   std::unique_ptr<Program> program;
   TForm1* form = nullptr;
   EqDesign* design = nullptr;

@@ -1,5 +1,6 @@
-// The real programs: the single instance, a window message from another process, and
-// calyxon-drive's scripts, under the C locale and under one with a decimal comma.
+// The real programs: the single instance, a window message from another process,
+// calyxon-drive's scripts, under the C locale and under one with a decimal comma, and a
+// download over a pseudo-terminal to receiver-sim.
 #include <langinfo.h>
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,7 @@
 #include "calyxon/files/CurveLoading.h"
 #include "platform/SingleInstance.h"
 #include "platform/WindowDirectory.h"
+#include "tests/calyxon/DownloadTables.h"
 
 namespace calyxon {
 namespace {
@@ -245,6 +247,100 @@ TEST(CalyxonDrive, SetsBandsByHandSavesLoadsAndExportsTheSlots) {
   EXPECT_EQ(json["GridFrequency"].toArray().size(), 660);
   EXPECT_EQ(json["GridFrequency"].toArray()[40].toDouble(), 60);
   EXPECT_EQ(json["BandSumCurve"].toArray().size(), 660);
+}
+
+// What receiver-sim stored of slot 9 at address 07, from the last lines of its log.
+std::optional<testing::SlotTable160> StoredSlot9(const QStringList& log) {
+  for (const QString& line : log) {
+    if (!line.startsWith("EQ 07 9:")) continue;
+    const QStringList values = line.mid(8).split(' ', Qt::SkipEmptyParts);
+    if (values.size() != 160) return std::nullopt;
+    testing::SlotTable160 table{};
+    for (int n = 0; n < 160; ++n) table[n] = std::int32_t(values[n].toUInt(nullptr, 16));
+    return table;
+  }
+  return std::nullopt;
+}
+
+// The designer fits the fixture pair, takes the address Vondrix would post and downloads the
+// design through the port directory's COM1 into a receiver of the second model.
+TEST(CalyxonDrive, DownloadsTheFittedDesignIntoTheSimulatedReceiver) {
+  QTemporaryDir scratch;
+  const QString dir = scratch.path();
+  QFile network(dir + "/network.json");
+  ASSERT_TRUE(network.open(QIODevice::WriteOnly));
+  network.write(R"({"receivers": [{"address": 7, "model": "Z3K", "name": "VOCAL2"}]})");
+  network.close();
+  QProcess sim;
+  sim.start(RECEIVER_SIM, {"--network", network.fileName(), "--link", dir + "/ttySIM", "--log",
+                           dir + "/bus.log"});
+  ASSERT_TRUE(sim.waitForReadyRead(10000)) << "receiver-sim did not start";
+  WriteTestPorts("COM1=" + (dir + "/ttySIM").toStdString() + "\n");
+
+  QFile script(dir + "/download.txt");
+  ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+  script.write(QString("answer-dialog " CALYXON_FIXTURES "/target.dat\n"
+                       "menu File>Load Target Mic File\n"
+                       "answer-dialog " CALYXON_FIXTURES "/source.dat\n"
+                       "menu File>Load Source Mic File\n"
+                       "menu Tool>Calibration>Start>Fast\n"
+                       "wait-idle\n"
+                       "post-message 0x8750 7\n"
+                       "menu Tool>Upload>7\n"
+                       "expect-status End of EQ Download.\\n\n"
+                       "write-bands DIR/bands.json\n"
+                       "write-coefficients DIR/table.json\n"
+                       "write-status-texts DIR/status.json\n")
+                   .replace("DIR", dir)
+                   .toUtf8());
+  script.close();
+  const ProcessRun run = RunProgram(CALYXON_DRIVE_EXE, {script.fileName()});
+  sim.terminate();
+  ASSERT_TRUE(sim.waitForFinished(10000));
+  ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+
+  // The table the window computed: of the fitted bands, and what the receiver stored.
+  QFile tableFile(dir + "/table.json");
+  ASSERT_TRUE(tableFile.open(QIODevice::ReadOnly));
+  const QJsonArray rows = QJsonDocument::fromJson(tableFile.readAll())["coefficients"].toArray();
+  ASSERT_EQ(rows.size(), kBandCount);
+  testing::SlotTable160 table{};
+  for (int n = 0; n < 160; ++n) table[n] = rows[n / 5].toArray()[n % 5].toInt();
+  const auto bands = ReadBands(dir + "/bands.json");
+  ASSERT_EQ(bands.size(), std::size_t(kBandCount));
+  testing::BandTable fc, bw, gain;
+  for (int j = 0; j < kBandCount; ++j) {
+    fc[j] = bands[j][0];
+    bw[j] = bands[j][1];
+    gain[j] = bands[j][2];
+  }
+  EXPECT_EQ(table, testing::ExpectedTable(fc, bw, gain));
+  EXPECT_LT(std::count(gain.begin(), gain.end(), 0.0), kBandCount) << "a design, not all flat";
+
+  QFile logFile(dir + "/bus.log");
+  ASSERT_TRUE(logFile.open(QIODevice::ReadOnly));
+  const QStringList log = QString::fromLatin1(logFile.readAll()).split('\n', Qt::SkipEmptyParts);
+  ASSERT_GE(log.size(), 163);
+  EXPECT_EQ(log[0], "#07A1\\r");
+  for (int n = 0; n < 160; ++n)
+    EXPECT_TRUE(log[1 + n].startsWith(QString("#07P9%1").arg(n, 2, 16, QChar('0')).toUpper()))
+        << log[1 + n].toStdString();
+  EXPECT_EQ(log[161], "#07A0\\r");
+  EXPECT_EQ(StoredSlot9(log), table);
+
+  QFile statusFile(dir + "/status.json");
+  ASSERT_TRUE(statusFile.open(QIODevice::ReadOnly));
+  QStringList texts;
+  for (const QJsonValue& t : QJsonDocument::fromJson(statusFile.readAll())["statusTexts"].toArray())
+    texts << t.toString();
+  const qsizetype search = texts.indexOf("Search COM1.\n");
+  ASSERT_GE(search, 0);
+  const QStringList download = texts.mid(search);
+  ASSERT_EQ(download.size(), 2 + 160 + 1) << "no Data Error, no time-out";
+  EXPECT_EQ(download[1], "Serial port COM1 successfully reconfigured.\n");
+  EXPECT_EQ(download[2], " i   0   j   0 \n");
+  EXPECT_EQ(download[161], " i  31   j   4 \n");
+  EXPECT_EQ(download.back(), "End of EQ Download.\n");
 }
 
 }  // namespace

@@ -10,17 +10,18 @@
 
 #include "calyxon/device/PresetSlotDownload.h"
 #include "calyxon/device/ReceiverDownload.h"
-#include "calyxon/eq/CoefficientTable.h"
 #include "platform/Clock.h"
 #include "platform/PortDirectory.h"
 #include "platform/PosixSerialPort.h"
 #include "sim/Bus.h"
 #include "sim/FakeSerialPort.h"
 #include "sim/PtyHarness.h"
+#include "tests/calyxon/DownloadTables.h"
 
 namespace {
 
 using calyxon::ReceiverDownload;
+using calyxon::testing::ExpectedTable;
 using sim::Model;
 
 const std::string kTooLong = "Serial port Wait Too Long Before Client Reponse !!\n";
@@ -31,33 +32,10 @@ struct StatusText {
   std::string text;
 };
 
-// A design with peaks, cuts and both shelves, and band 0 flat (coefficient 1.0 = 20000000).
-void FillDesign(calyxon::EqDesign& d) {
-  for (int j = 0; j < calyxon::kBandCount; ++j) {
-    d.BandFc[j] = 60.0 + 610.0 * j;
-    d.BandBw[j] = j % 9 == 4 ? 0.0 : j % 9 == 7 ? 22050.0 : 40.0 + 25.0 * j;
-    d.BandGain[j] = j == 0 ? 0.0 : ((j % 5) - 2) * 1.75;
-  }
-}
-
-// The table the receiver must end up with: the design copied to single precision.
-std::array<int32_t, 160> ExpectedTable(const calyxon::EqDesign& design) {
-  calyxon::EqDesign d;
-  for (int j = 0; j < calyxon::kBandCount; ++j) {
-    d.DownloadFc[j] = float(design.BandFc[j]);
-    d.DownloadBw[j] = float(design.BandBw[j]);
-    d.DownloadGain[j] = float(design.BandGain[j]);
-  }
-  calyxon::BuildCoefficientTable(d);
-  std::array<int32_t, 160> table{};
-  for (int n = 0; n < 160; ++n) table[n] = d.DownloadCoefficients[n / 5][n % 5];
-  return table;
-}
-
 class Download : public ::testing::Test {
  protected:
   Download() : scope_(clock_), download_(design_, ports_) {
-    FillDesign(design_);
+    calyxon::testing::FillTestDesign(design_);
     download_.ShowStatus = [this](const std::string& t) {
       texts_.push_back({clock_.tickCount(), messageRounds_, t});
     };
@@ -326,11 +304,7 @@ TEST_F(Download, SaturatedCoefficientsAreNamedBeforeTheSearch) {
 
 // Slot s of the preset page: the test design, shifted a little per slot.
 void SlotBands(int s, calyxon::EqDesign& d) {
-  FillDesign(d);
-  for (int j = 1; j < calyxon::kBandCount; ++j) {
-    d.BandFc[j] += 3.0 * s;
-    d.BandGain[j] += 0.5 * s;
-  }
+  calyxon::testing::FillTestDesign(d, s);
 }
 
 struct BandTables {
@@ -348,7 +322,7 @@ class TenSlots : public Download {
     design_.BandGain[5] = 7.25;  // the operator's own design
     projects_.fill("/home/op/vocal.prj");
   }
-  std::array<std::string, calyxon::kPresetSlotCount> projects_;
+  std::array<std::string, calyxon::kSlotCount> projects_;
 };
 
 TEST_F(TenSlots, EachSlotGoesOutAsItsOwnDownloadAndTheOperatorsDesignStays) {
@@ -361,7 +335,7 @@ TEST_F(TenSlots, EachSlotGoesOutAsItsOwnDownloadAndTheOperatorsDesignStays) {
   };
   calyxon::DownloadPresetSlots(download_, design_, 7, projects_, SlotBands);
 
-  for (int s = 0; s < calyxon::kPresetSlotCount; ++s) {
+  for (int s = 0; s < calyxon::kSlotCount; ++s) {
     calyxon::EqDesign slot;
     SlotBands(s, slot);
     EXPECT_EQ(bus_.at(7)->eqSlots.at(s), ExpectedTable(slot)) << s;
@@ -420,7 +394,7 @@ TEST(DownloadOverTermios, TheReceiverBehindAPseudoTerminalStoresTheSlot) {
   PausesSkipped clock;
   platform::ScopedClock scope(clock);
   calyxon::EqDesign design;
-  FillDesign(design);
+  calyxon::testing::FillTestDesign(design);
   platform::PosixSerialBackend ports;
   ReceiverDownload download(design, ports);
   std::vector<std::string> texts;

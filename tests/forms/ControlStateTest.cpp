@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <set>
 #include <stdexcept>
 
 #include "forms/Bars.h"
@@ -127,6 +128,39 @@ TEST(ControlState, ALabelDrawsItsTextFromTheTopAndClipsTheBottom) {
   const auto [first, last] = inkedRows(label.grab().toImage());
   EXPECT_NEAR(first, capTop, 1);  // the glyphs' tops, where the line begins
   EXPECT_EQ(last, 9);             // cut off at the line's bottom
+}
+
+// The colours a control's text is drawn in, as the user sees it.
+std::set<QRgb> TextColours(QWidget& w) {
+  const QImage image = w.grab().toImage();
+  const QRgb background = image.pixel(0, 0);
+  std::set<QRgb> colours;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixel(x, y) != background) colours.insert(image.pixel(x, y));
+  return colours;
+}
+
+TEST(ControlState, ADisabledControlShowsItsTextGreyWhateverItsFontColour) {
+  Form form;
+  form.setClientSize(200, 100);
+  auto* label = new Label(&form);
+  label->setAutoSize(false);
+  label->setBounds(0, 0, 80, 16);
+  label->setFontColor(clRed);
+  label->setCaption("Squelch");
+  auto* menu = new MainMenu(&form);
+  MenuItem* file = menu->addItem("File");
+  const QColor grey = toQColor(clGrayText);
+  for (QWidget* w : {static_cast<QWidget*>(label), static_cast<QWidget*>(form.menuBar())}) {
+    SCOPED_TRACE(w->metaObject()->className());
+    EXPECT_FALSE(TextColours(*w).count(grey.rgb())) << "grey while enabled";
+  }
+  label->setEnabled(false);
+  file->setEnabled(false);
+  EXPECT_FALSE(TextColours(*label).count(toQColor(clRed).rgb())) << "red while disabled";
+  EXPECT_TRUE(TextColours(*label).count(grey.rgb()));
+  EXPECT_TRUE(TextColours(*form.menuBar()).count(grey.rgb()));
 }
 
 TEST(ProgressBar, PositionPastTheEndReadsAsTheEndSoTheProbeLoopStops) {

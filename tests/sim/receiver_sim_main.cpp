@@ -3,8 +3,11 @@
 // Serves the receivers described in FILE (NetworkFile.h) on a pseudo-terminal and makes
 // PATH a symbolic link to its device, so that a program can open PATH as its serial port.
 // Every line received is appended to the log FILE, one line each, CR written as "\r"
-// and other control bytes as "\xNN". Runs until SIGINT or SIGTERM, then removes the link
-// and exits 0. Exit 2: bad arguments or network file; 1: the device or link failed.
+// and other control bytes as "\xNN". Runs until SIGINT or SIGTERM, then appends to the log
+// what each receiver has stored of coefficient frames, one line per preset slot written:
+// "EQ 07 9:" and the slot's 160 entries (band * 5 + k) as 8 upper-case hex digits each,
+// blank-separated; removes the link and exits 0. Exit 2: bad arguments or network file; 1:
+// the device or link failed.
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,6 +37,23 @@ std::string shown(const std::string& line) {
     }
   }
   return out;
+}
+
+void writeStoredSlots(const sim::Bus& bus, std::ofstream& log) {
+  for (const auto& [address, receiver] : bus.receivers()) {
+    for (const auto& [slot, entries] : receiver.eqSlots) {
+      char head[16];
+      std::snprintf(head, sizeof head, "EQ %02d %d:", address, slot);
+      log << head;
+      for (const int32_t value : entries) {
+        char hex[12];
+        std::snprintf(hex, sizeof hex, " %08X", unsigned(value));
+        log << hex;
+      }
+      log << '\n';
+    }
+  }
+  log.flush();
 }
 
 int usage() {
@@ -103,6 +123,7 @@ int main(int argc, char** argv) {
   int sig = 0;
   sigwait(&stopSignals, &sig);
   harness.stop();
+  if (log.is_open()) writeStoredSlots(bus, log);
   ::unlink(link.c_str());
   return 0;
 }
