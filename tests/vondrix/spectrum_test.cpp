@@ -194,6 +194,16 @@ TEST_F(Spectrum, WhatHappensDuringAScanEndsItBeforeTheNextLine) {
   bus.setLineObserver({});
 }
 
+TEST_F(Spectrum, AStepThatTakesNoTimeAfterClearEndsTheScanAsClearWould) {
+  TForm3& w = openSmallBand();
+  program.Bus.CloseBus();  // nothing goes out, so no millisecond passes
+  w.BitBtn18->click();
+  EXPECT_TRUE(lines().empty());
+  EXPECT_EQ(w.Edit6->text(), "798.000");  // back to the frequency sampled last
+  EXPECT_EQ(w.BitBtn18->caption(), "Run");
+  EXPECT_TRUE(w.Timer2->enabled());
+}
+
 TEST_F(Spectrum, AFailureInsideTheScanStillBringsTheWindowBack) {
   TForm3& w = openSmallBand();
   dialogs.boxes.clear();
