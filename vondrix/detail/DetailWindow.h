@@ -251,10 +251,13 @@ class DetailWindow : public forms::Form {
   void MarkerToPoint(int i);
   // The point the marker index names, bounded to the band's points.
   int MarkerPoint() const;
-  // One sampling step of the scan at f.
+  // One sampling step of the scan at f: tuned, stored at point k(f) + 1, drawn.
   void SampleAt(float f);
+  // The band is done at f: Continuous puts the band start into the field; Single and Halt
+  // set the caption "Run" with the frequency sampled last in the field.
   void EndScanAtBandEnd(float f);
-  // The frequency at mouse x, and the marker put on it with the texts.
+  // Erases the marker and moves the marker index to the grid step under mouse x; returns
+  // that step's frequency.
   float PutMarkerAtMouse(int x);
   bool InsidePicture(int x, int y) const;
 
