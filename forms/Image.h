@@ -12,7 +12,9 @@ namespace forms {
 
 // Shows its picture at the top-left corner (or stretched to the control). The canvas
 // draws into the picture; on first use without a picture it makes a white picture of
-// the control's size. What is drawn stays until drawn over or replaced.
+// the control's size. What is drawn stays until drawn over or replaced. A drag that
+// starts on it stays with it: the moves and the release outside it come to its mouse
+// handlers, in its client coordinates.
 class Image : public Control<QWidget> {
  public:
   explicit Image(QWidget* parent);

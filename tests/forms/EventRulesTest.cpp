@@ -5,6 +5,7 @@
 
 #include "forms/Bars.h"
 #include "forms/Form.h"
+#include "forms/Image.h"
 #include "forms/Label.h"
 #include "forms/Menu.h"
 #include "forms/RadioButton.h"
@@ -134,6 +135,29 @@ TEST(MouseHandlers, SeeButtonShiftAndClientPosition) {
   EXPECT_EQ(events[events.size() - 2], "dblclick");
   EXPECT_EQ(events.back(), "down 0 72 1,2");  // left held + double
   EXPECT_EQ(parentPresses, 0);
+}
+
+TEST(MouseHandlers, AnImageFollowsADragThatLeavesIt) {
+  QWidget window;
+  window.resize(300, 200);
+  Image image(&window);
+  image.setBounds(20, 20, 100, 50);
+  window.show();
+  std::vector<std::string> events;
+  auto at = [](int x, int y) { return std::to_string(x) + "," + std::to_string(y); };
+  image.OnMouseDown = [&](MouseButton, ShiftState, int x, int y) {
+    events.push_back("down " + at(x, y));
+  };
+  image.OnMouseMove = [&](ShiftState, int x, int y) { events.push_back("move " + at(x, y)); };
+  image.OnMouseUp = [&](MouseButton, ShiftState, int x, int y) {
+    events.push_back("up " + at(x, y));
+  };
+  QTest::mousePress(&image, Qt::LeftButton, {}, QPoint(10, 10));
+  QTest::mouseMove(&image, QPoint(100, 10));  // the right edge: outside the last pixel
+  QTest::mouseMove(&image, QPoint(130, -5));
+  QTest::mouseRelease(&image, Qt::LeftButton, {}, QPoint(130, -5));
+  EXPECT_EQ(events,
+            (std::vector<std::string>{"down 10,10", "move 100,10", "move 130,-5", "up 130,-5"}));
 }
 
 }  // namespace

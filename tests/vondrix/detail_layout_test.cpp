@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QWindow>
 #include <optional>
@@ -248,6 +249,20 @@ TEST_F(ProgramTest, TheSecondModelsWindowAsItsFormLaysItOut) {
   EXPECT_EQ(w.Eq.GridCount, 660);
   EXPECT_EQ(w.Image6->picture().pixel(eqshared::PlotX(1000, 472), eqshared::PlotY(0, 145, w.Eq)),
             QColor(Qt::red).rgb());
+}
+
+// Every radio button's caption fits its button in both windows (the narrow step group of the
+// second window included): the user reads "100" and "125", not a clipped "10".
+TEST_F(ProgramTest, EveryRadioButtonCaptionFitsItsButton) {
+  program.CreateForms();
+  for (forms::Form* window :
+       {static_cast<forms::Form*>(program.Form3), static_cast<forms::Form*>(program.Form7)}) {
+    for (const QRadioButton* radio : window->findChildren<QRadioButton*>()) {
+      SCOPED_TRACE(radio->objectName().toStdString() + " " + radio->text().toStdString());
+      EXPECT_LE(radio->sizeHint().width(), radio->width());
+      EXPECT_LE(radio->geometry().right(), radio->parentWidget()->width() - 1);
+    }
+  }
 }
 
 }  // namespace

@@ -123,6 +123,52 @@ TEST_F(EndToEnd, TheDetailButtonOpensAPollingWindowAndPausesTheMainScreen) {
   EXPECT_TRUE(dialogs.boxes.empty());
 }
 
+TEST_F(EndToEnd, ADetailWindowTunesByEnterAndItsScanFindsTheMicrophoneAsThePeak) {
+  // A receiver on a 1 MHz band from 798.000 MHz, its microphone on the air at 798.400 MHz.
+  sim::Receiver& r = bus.add(sim::Receiver::make(sim::Model::Q5V, 1));
+  r.bandStartCode = 31920, r.bandSteps = 40, r.frequencyCode = 31920;
+  bus.carriers = {{31936, 45}};
+  vondrix::TForm1& m = start();
+  vondrix::Program& program = *owned;
+  ASSERT_EQ(program.Slots.ReceiverCount, 1);
+  auto lines = [&] { return harness.withBus([](sim::Bus& b) { return b.lines(); }); };
+  auto clear = [&] { harness.withBus([](sim::Bus& b) { b.clearLog(); }); };
+
+  QWidget* more = m.PanelButtons[1][1];
+  const QPoint at = more->mapToGlobal(QPoint(5, 5));
+  m.CursorPos = [at] { return at; };
+  m.FormMouseMove();
+  QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(5, 5));
+  vondrix::TForm3& w = *program.Form3;
+  ASSERT_TRUE(w.isVisible());
+
+  w.Edit6->clear();
+  QTest::keyClicks(w.Edit6, "798.31");
+  clear();
+  QTest::keyClick(w.Edit6, Qt::Key_Return);
+  EXPECT_EQ(w.Edit6->text(), "798.300");
+  EXPECT_EQ(lines().front(), "#01K7CBC\r");
+  EXPECT_EQ(harness.withBus([](sim::Bus& b) { return b.at(1)->frequencyCode; }), 31932);
+
+  clear();
+  QTest::mouseClick(w.BitBtn18, Qt::LeftButton);  // Run, Single: from the band start
+  const auto scan = lines();
+  EXPECT_EQ(
+      std::count_if(scan.begin(), scan.end(), [](const std::string& l) { return l[3] == 'K'; }),
+      41);
+  EXPECT_EQ(scan[scan.size() - 2], "#01K7CD8\r");  // the band stop, 799.000 MHz
+  EXPECT_EQ(w.BitBtn18->caption(), "Run");
+
+  clear();
+  QTest::mouseClick(w.BitBtn19, Qt::LeftButton);  // Peak
+  EXPECT_EQ(w.Edit6->text(), "798.400");
+  EXPECT_EQ(w.StaticText31->caption(), "798.400MHZ");
+  EXPECT_EQ(lines().front(), "#01K7CC0\r");
+  EXPECT_EQ(harness.withBus([](sim::Bus& b) { return b.at(1)->frequencyCode; }), 31936);
+  EXPECT_TRUE(w.Timer2->enabled());
+  w.close();
+}
+
 // Vondrix starts the real designer (calyxon-drive playing the operator): Calyxon learns the
 // receiver's address, offers only that address under Tool > Upload, downloads into the
 // receiver over the port Vondrix handed over, and once it is closed Vondrix has its port back.

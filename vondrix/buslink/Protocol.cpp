@@ -41,6 +41,19 @@ std::string Command(const std::string& a, const std::string& letters) {
   return "#" + a + letters + "\r";
 }
 
+// Group, channel and frequency
+std::string Tune(const std::string& a, const std::string& code) {
+  return "#" + a + "K" + code + "\r";
+}
+std::string SetGroupChannel(const std::string& a, const std::string& group,
+                            const std::string& channel) {
+  return "#" + a + "D" + group + channel + "\r";
+}
+// Squelch
+std::string SetSquelch(const std::string& a, const std::string& level) {
+  return "#" + a + "F" + level + "\r";
+}
+
 std::string SetName(const std::string& a, const std::string& name) {
   std::string n = name;
   if (n.size() < 6) n.append(6 - n.size(), ' ');

@@ -29,6 +29,13 @@ std::string Diversity(const std::string& a);                               // "#
 // "#aa" + letters + "\r": the set commands the detail windows build (Q1, R2, G03, ...).
 std::string Command(const std::string& a, const std::string& letters);
 
+// Group, channel and frequency
+std::string Tune(const std::string& a, const std::string& code);  // "#aaK" ffff "\r"
+std::string SetGroupChannel(const std::string& a, const std::string& group,
+                            const std::string& channel);  // "#aaD" G C "\r"
+// Squelch
+std::string SetSquelch(const std::string& a, const std::string& level);  // "#aaF" ss "\r"
+
 // Reply checks of the command table. An empty reply never passes.
 bool EchoMatches(const std::string& reply, const std::string& a);  // characters 2-3 = a
 bool ExactAck(const std::string& reply, const std::string& a);     // "$" a CR

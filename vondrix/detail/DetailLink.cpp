@@ -78,6 +78,41 @@ DetailLink::NameWrite DetailLink::SendName(const std::string& a) {
   return protocol::ExactAck(bus_.CommandBuffer, a) ? NameWrite::Acknowledged : NameWrite::Refused;
 }
 
+// Group, channel and frequency
+
+DetailLink::TuneAck DetailLink::Tune(const std::string& a, const std::string& code) {
+  bus_.CommandBuffer = protocol::Tune(a, code);
+  bus_.SendCommand();
+  if (!bus_.LineSent) return TuneAck::NotSent;
+  bus_.ReadReply();
+  if (protocol::LengthIs4(bus_.CommandBuffer)) return TuneAck::Acknowledged;
+  bus_.CommandBuffer.clear();
+  return TuneAck::Refused;
+}
+
+std::optional<std::string> DetailLink::SendGroupChannel(const std::string& a,
+                                                        const std::string& group,
+                                                        const std::string& channel) {
+  const std::string reply = bus_.Transact(protocol::SetGroupChannel(a, group, channel));
+  if (!protocol::EchoMatches(reply, a)) return std::nullopt;
+  return Field(reply, 4, 4);
+}
+
+void DetailLink::QueryGroupInfo(const std::string& a) {
+  const std::string reply = bus_.Transact(protocol::Query(a, 'H'));
+  if (reply.empty()) return;
+  cur_.GroupCount = Field(reply, 4, 2);
+  cur_.ChannelsPerGroup[0] = protocol::HexStrict(Field(reply, 6, 2));
+}
+
+// Squelch
+
+bool DetailLink::SendSquelch(const std::string& a) {
+  return protocol::EchoMatches(bus_.Transact(protocol::SetSquelch(a, cur_.SquelchLevel)), a);
+}
+
+// Zarn, YES/NO, antenna and EQ preset commands
+
 bool DetailLink::SendZarn(const std::string& a) {
   bus_.CommandBuffer = protocol::Query(a, 'O');
   bus_.SendCommand();

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "vondrix/buslink/BusLink.h"
@@ -55,6 +56,25 @@ class DetailLink {
   enum class NameWrite { NotSent, Acknowledged, Refused };
   // Refused: a reply other than exactly "$aa\r", none included.
   NameWrite SendName(const std::string& address);
+
+  // Group, channel and frequency
+  // "#aaK" + code + "\r". Acknowledged: a reply exactly 4 characters long, whatever address
+  // it carries. Refused: any other reply, none included; the buffer is then emptied.
+  enum class TuneAck { NotSent, Acknowledged, Refused };
+  TuneAck Tune(const std::string& address, const std::string& code);
+  // "#aaD" + group + channel + "\r". The frequency code (reply characters 4-7) of a reply
+  // that carries the address; nothing when the line did not go out, no reply came or it
+  // carries another address.
+  std::optional<std::string> SendGroupChannel(const std::string& address, const std::string& group,
+                                              const std::string& channel);
+  // "%aaH\r", the new form. Any reply: characters 4-5 -> GroupCount as received, 6-7 ->
+  // ChannelsPerGroup[0], converted strictly (the run time's conversion error otherwise,
+  // GroupCount then already set).
+  void QueryGroupInfo(const std::string& address);
+
+  // Squelch
+  // "#aaF" + SquelchLevel + "\r"; true when a reply with the address in characters 2-3 came.
+  bool SendSquelch(const std::string& address);
 
   // Zarn, YES/NO, antenna and EQ preset commands
   // "%aaO\r" (Zarn) and "#aaQ1\r" / "#aaQ0\r" (YES / NO): sent only; the receiver answers

@@ -1,17 +1,14 @@
 // The twin windows' pictures: the squelch threshold line, the spectrum marker, the Clear
 // of the spectrum and of the RF monitor, and the coloured frames behind the pictures.
-#include "runtime/FloatText.h"
 #include "vondrix/buslink/Protocol.h"
 #include "vondrix/detail/DetailWindow.h"
 #include "vondrix/detail/MonitorMath.h"
-#include "vondrix/detail/RfLevel.h"
+#include "vondrix/detail/SquelchMath.h"
 #include "vondrix/network/Program.h"
 
 namespace vondrix {
 
 namespace {
-
-constexpr int kWidestSquelchBar = 210;
 
 void FillBlack(forms::Image* picture, int width) {
   forms::Canvas& c = picture->canvas();
@@ -34,25 +31,21 @@ void DetailWindow::SquelchLine(forms::TColor pen, bool showLeds) {
   const int threshold = protocol::HexStrict(c.SquelchThreshold);
   const bool useB =
       traits_.squelchAntenna == SquelchAntenna::LargerLow && c.RfCalLowB > c.RfCalLowA;
-  const float db = static_cast<float>(useB ? RfDb(threshold, c.RfCalLowB, c.RfCalHighB)
-                                           : RfDb(threshold, c.RfCalLowA, c.RfCalHighA));
-  const int y = kPictureHeight - static_cast<int>(2.5L * db);
+  const SquelchThresholdView v = useB ? SquelchThreshold(threshold, c.RfCalLowB, c.RfCalHighB)
+                                      : SquelchThreshold(threshold, c.RfCalLowA, c.RfCalHighA);
   const int w = roles_.spectrumImage->width();
   for (forms::Image* picture : {roles_.spectrumImage, roles_.monitorImage}) {
     forms::Canvas& canvas = picture->canvas();
     canvas.pen.color = pen;
-    canvas.moveTo(0, y);
-    canvas.lineTo(w, y);
+    canvas.moveTo(0, v.y);
+    canvas.lineTo(w, v.y);
   }
   if (roles_.squelchBar) {
-    const int bar = static_cast<int>(db * 4.3L);
-    roles_.squelchBar->setWidth(bar > 1 ? std::min(bar, kWidestSquelchBar) : 0);
-    roles_.squelchText->setCaption(runtime::FloatToStrF(db, runtime::FloatFormat::ffFixed, 3, 1) +
-                                   "dB");
+    roles_.squelchBar->setWidth(v.barWidth);
+    roles_.squelchText->setCaption(v.text);
   }
   if (showLeds && !roles_.squelchLeds.empty()) {
-    const int level = protocol::HexOr(c.SquelchLevel, -1);
-    const int lit = level >= 1 && level <= 5 ? 2 * level : 0;
+    const int lit = SquelchLedsLit(protocol::HexOr(c.SquelchLevel, -1));
     for (int i = 0; i < static_cast<int>(roles_.squelchLeds.size()); ++i)
       roles_.squelchLeds[i]->setVisible(i < lit);
   }
@@ -83,18 +76,15 @@ void DetailWindow::EraseMarker() {
 }
 
 int DetailWindow::BandPointCount() const {
-  // A band of no steps, or of more than the trace holds, still gets a drawable trace.
-  return std::clamp(program_.Current.BandStepCount, 1, kSpectrumPoints - 1);
+  return BandPoints(program_.Current.BandStepCount);
 }
 
 void DetailWindow::ClearSpectrum() {
   roles_.run->setCaption("Run");
   const int w = traits_.pictureWidth;
   const int n = BandPointCount();
-  const float s = static_cast<float>(static_cast<long double>(w) / n);
-  for (int i = 0; i <= n; ++i)
-    spectrum_.SpectrumPoints[i] =
-        QPoint(static_cast<int>(i * static_cast<long double>(s)), kPictureHeight);
+  const float s = PointSpacing(w, n);
+  for (int i = 0; i <= n; ++i) spectrum_.SpectrumPoints[i] = QPoint(PointX(i, s), kPictureHeight);
   FillBlack(roles_.spectrumImage, w);
   spectrum_.ScanElapsedMs = 0;
   roles_.scanElapsed.setText("00:00:00");

@@ -17,6 +17,7 @@
 
 #include "forms/Forms.h"
 #include "vondrix/detail/DetailLink.h"
+#include "vondrix/detail/SpectrumMath.h"
 #include "vondrix/detail/TwinTable.h"
 
 namespace vondrix {
@@ -24,7 +25,6 @@ namespace vondrix {
 class Program;
 class ReceiverQueries;
 
-inline constexpr int kSpectrumPoints = 8100;
 inline constexpr int kPictureHeight = 155;
 
 // The spectrum page's state of one window.
@@ -138,6 +138,45 @@ class DetailWindow : public forms::Form {
   SpectrumState& spectrum() { return spectrum_; }
   MonitorState& monitor() { return monitor_; }
 
+  // Group, channel and frequency
+  // Tunes the receiver to kHz by the K command: the slot's frequency code first, then the
+  // command. A line that did not go out changes nothing more. An acknowledgement that is not
+  // 4 characters long (none included): the first model's window turns its poll off, shows
+  // the address control's text + "  Offline" and closes; the second's only empties
+  // CommandBuffer. After a good one: one status query, the polled status shown, and MarkerY
+  // := the level there (155 when the status query got no valid reply).
+  void TuneFrequency(int32_t kHz);
+  // The D set command with CurrentGroup and CurrentChannel in the firmware's form; a reply
+  // from the window's receiver puts its frequency into the frequency field, CurrentFrequency
+  // and the slot's group, channel and frequency code. Queries no status.
+  void SendGroupChannel();
+  // "%aaH\r": GroupCount and the channels per group of the new table form.
+  void QueryGroupInfo();
+
+  // Squelch
+  // The F set command with SquelchLevel; a reply with the window's address is followed by
+  // a 1 ms pause.
+  void SendSquelch();
+  // The F query with SquelchLevel: maximum, level and threshold from a reply with the
+  // window's address.
+  void QuerySquelch();
+
+  // Spectrum scan
+  // ScanStep := the caption of the first checked step button (25, 50, 100, 125); none
+  // checked keeps it.
+  void ReadScanStep();
+  // The scan loop of the Run button. Stops when, after a step, the Run button's caption is
+  // "Run", Halt finds a level above the squelch, a Single or Halt run reaches the band's
+  // end, or, after the messages were processed, ScanElapsedMs reads 0 (Clear) or the
+  // caption reads "Run": then before anything more is sent. However it ends (an error
+  // included) the caption is "Run" again and the poll timer runs again while the window
+  // is open.
+  void RunSpectrumScan();
+  // The trace through points 0..n in lime.
+  void DrawSpectrumTrace();
+  // The microvolt and dBm readouts of the point under the marker.
+  void ShowMarkerLevel();
+
  protected:
   DetailWindow(Program& program, const TwinTraits& traits);
 
@@ -195,6 +234,30 @@ class DetailWindow : public forms::Form {
   // Offline: the address control's text followed by "  Offline".
   void ShowOffline();
 
+  // Group, channel and frequency
+  // The group and channel buttons: the next group (channel 1) or channel, wrapping.
+  void StepGroup(StepDirection direction);
+  void StepChannel(StepDirection direction);
+  // A frequency step button: the field one scan step down or up, wrapping to the other band
+  // edge; tunes the receiver only while no scan runs.
+  void StepFrequency(StepDirection direction);
+  // The frequency field's key filter; Enter tunes to the typed frequency on the 25 kHz grid.
+  void FrequencyKeyPress(char16_t& key);
+
+  // Squelch
+  // A squelch button's mouse-down: the level one down or up, sent and read back.
+  void StepSquelch(forms::MouseButton button, StepDirection direction);
+
+  // Spectrum scan
+  void RunButtonClick();
+  void PeakClick();
+  void NextPeakClick();
+  // The marker one scan step down or up, inside the band.
+  void StepMarker(StepDirection direction);
+  void SpectrumMouseDown(forms::MouseButton button, int x, int y);
+  void SpectrumMouseMove(int x, int y);
+  void SpectrumMouseUp(forms::MouseButton button, int x, int y);
+
   // The long loops (spectrum scan, Peak and Next P, RF monitor, the first model's Zarn wait)
   // hold the poll timer off while they run:
   //   auto paused = PausePolling();
@@ -249,6 +312,32 @@ class DetailWindow : public forms::Form {
   void SquelchLine(forms::TColor pen, bool showLeds);
   void DrawMarkerTriangle(forms::TColor pen);
   int BandPointCount() const;
+
+  // Group, channel and frequency
+  bool NewFormat() const;  // the wide D set form and the new group table
+  // The kHz of the band start and stop texts, single precision.
+  float BandStartKhz() const;
+  float BandStopKhz() const;
+  // The slot's status character after a manual retune.
+  void MarkRetuned();
+
+  // Spectrum scan
+  bool Idle() const;  // the Run button's caption is "Run"
+  // The frequency field and marker label := the MHz text of kHz (label + "MHZ").
+  void ShowScanFrequency(long double kHz);
+  // The marker's x and y := those of point i.
+  void MarkerToPoint(int i);
+  // The point the marker index names, bounded to the band's points.
+  int MarkerPoint() const;
+  // One sampling step of the scan at f: tuned, stored at point k(f) + 1, drawn.
+  void SampleAt(float f);
+  // The band is done at f: Continuous puts the band start into the field; Single and Halt
+  // set the caption "Run" with the frequency sampled last in the field.
+  void EndScanAtBandEnd(float f);
+  // Erases the marker and moves the marker index to the grid step under mouse x; returns
+  // that step's frequency.
+  float PutMarkerAtMouse(int x);
+  bool InsidePicture(int x, int y) const;
 
   int slot_ = 0;
 };

@@ -124,6 +124,40 @@ class TForm3 : public DetailWindow {
   void PaintBox1Paint();
   void PaintBox2Paint();
 
+  // Group, channel and frequency
+  void BitBtn1Click() { StepGroup(StepDirection::Down); }
+  void BitBtn2Click() { StepGroup(StepDirection::Up); }
+  void BitBtn3Click() { StepChannel(StepDirection::Down); }
+  void BitBtn4Click() { StepChannel(StepDirection::Up); }
+  void BitBtn5Click() { StepFrequency(StepDirection::Down); }
+  void BitBtn6Click() { StepFrequency(StepDirection::Up); }
+  void Edit6KeyPress(char16_t& key) { FrequencyKeyPress(key); }
+
+  // Squelch
+  void BitBtn7MouseDown(forms::MouseButton b, forms::ShiftState, int, int) {
+    StepSquelch(b, StepDirection::Up);
+  }
+  void BitBtn8MouseDown(forms::MouseButton b, forms::ShiftState, int, int) {
+    StepSquelch(b, StepDirection::Down);
+  }
+
+  // Spectrum scan
+  void BitBtn18Click() { RunButtonClick(); }
+  void BitBtn19Click() { PeakClick(); }
+  void BitBtn21Click() { NextPeakClick(); }
+  void BitBtn22Click() { StepMarker(StepDirection::Down); }
+  void BitBtn23Click() { StepMarker(StepDirection::Up); }
+  void RadioButton3Click() { ReadScanStep(); }
+  void RadioButton4Click() { ReadScanStep(); }
+  void RadioButton5Click() { ReadScanStep(); }
+  void RadioButton6Click() { ReadScanStep(); }
+  void Image1MouseDown(forms::MouseButton b, forms::ShiftState, int x, int y) {
+    SpectrumMouseDown(b, x, y);
+  }
+  void Image1MouseMove(forms::ShiftState, int x, int y) { SpectrumMouseMove(x, y); }
+  void Image1MouseUp(forms::MouseButton b, forms::ShiftState, int x, int y) {
+    SpectrumMouseUp(b, x, y);
+  }
   // RF monitor
   void BitBtn15Click() { StartRfMonitor(); }
   void BitBtn16Click() { StopRfMonitor(); }
@@ -140,6 +174,8 @@ class TForm3 : public DetailWindow {
   void BuildSpectrumPage();
   void BuildMonitorPage();
   void WireEvents();
+  // Group, channel and frequency, squelch and spectrum scan.
+  void WireTuning();
   // RF monitor and Zarn: their roles and handlers.
   void WireExtras();
 };

@@ -85,6 +85,7 @@ TForm3::TForm3(Program& program)
   roles_.squelchText = StaticText39;
 
   WireEvents();
+  WireTuning();
   WireExtras();
   centerOnScreen();
   FormCreate();
@@ -257,6 +258,32 @@ void TForm3::BuildMonitorPage() {
   Label6 = ElapsedLabel(page, "Label6");
 }
 
+// Group, channel and frequency, squelch and spectrum scan.
+void TForm3::WireTuning() {
+  BitBtn1->OnClick = [this] { BitBtn1Click(); };
+  BitBtn2->OnClick = [this] { BitBtn2Click(); };
+  BitBtn3->OnClick = [this] { BitBtn3Click(); };
+  BitBtn4->OnClick = [this] { BitBtn4Click(); };
+  BitBtn5->OnClick = [this] { BitBtn5Click(); };
+  BitBtn6->OnClick = [this] { BitBtn6Click(); };
+  Edit6->OnKeyPress = [this](char16_t& key) { Edit6KeyPress(key); };
+  BitBtn7->OnMouseDown = [this](auto b, auto s, int x, int y) { BitBtn7MouseDown(b, s, x, y); };
+  BitBtn8->OnMouseDown = [this](auto b, auto s, int x, int y) { BitBtn8MouseDown(b, s, x, y); };
+  BitBtn18->OnClick = [this] { BitBtn18Click(); };
+  BitBtn19->OnClick = [this] { BitBtn19Click(); };
+  BitBtn21->OnClick = [this] { BitBtn21Click(); };
+  BitBtn22->OnClick = [this] { BitBtn22Click(); };
+  BitBtn23->OnClick = [this] { BitBtn23Click(); };
+  RadioButton3->OnClick = [this] { RadioButton3Click(); };
+  RadioButton4->OnClick = [this] { RadioButton4Click(); };
+  RadioButton5->OnClick = [this] { RadioButton5Click(); };
+  RadioButton6->OnClick = [this] { RadioButton6Click(); };
+  Image1->OnMouseDown = [this](auto b, auto s, int x, int y) { Image1MouseDown(b, s, x, y); };
+  Image1->OnMouseMove = [this](auto s, int x, int y) { Image1MouseMove(s, x, y); };
+  Image1->OnMouseUp = [this](auto b, auto s, int x, int y) { Image1MouseUp(b, s, x, y); };
+}
+
+// RF monitor, Zarn, antenna, designer launch and EQ presets.
 void TForm3::WireExtras() {
   roles_.monitorSlow = RadioButton2;
   roles_.zarnButton = BitBtn12;

@@ -150,6 +150,41 @@ class TForm7 : public DetailWindow {
   void PaintBox2Paint() { PaintFrame(PaintBox2, 3774018); }
   void PaintBox3Paint() { PaintFrame(PaintBox3, 8097280); }
 
+  // Group, channel and frequency
+  void BitBtn11Click() { StepGroup(StepDirection::Down); }
+  void BitBtn12Click() { StepGroup(StepDirection::Up); }
+  void BitBtn13Click() { StepChannel(StepDirection::Down); }
+  void BitBtn14Click() { StepChannel(StepDirection::Up); }
+  void BitBtn18Click() { StepFrequency(StepDirection::Down); }
+  void BitBtn17Click() { StepFrequency(StepDirection::Up); }
+  void EditEx1KeyPress(char16_t& key) { FrequencyKeyPress(key); }
+
+  // Squelch
+  void BitBtn21MouseDown(forms::MouseButton b, forms::ShiftState, int, int) {
+    StepSquelch(b, StepDirection::Up);
+  }
+  void BitBtn22MouseDown(forms::MouseButton b, forms::ShiftState, int, int) {
+    StepSquelch(b, StepDirection::Down);
+  }
+
+  // Spectrum scan
+  void BitBtn4Click() { RunButtonClick(); }
+  void BitBtn5Click() { PeakClick(); }
+  void BitBtn7Click() { NextPeakClick(); }
+  void BitBtn19Click() { StepMarker(StepDirection::Down); }
+  void BitBtn20Click() { StepMarker(StepDirection::Up); }
+  void RadioButton3Click() { ReadScanStep(); }
+  void RadioButton4Click() { ReadScanStep(); }
+  void RadioButton5Click() { ReadScanStep(); }
+  void RadioButton6Click() { ReadScanStep(); }
+  void Image3MouseDown(forms::MouseButton b, forms::ShiftState, int x, int y) {
+    SpectrumMouseDown(b, x, y);
+  }
+  void Image3MouseMove(forms::ShiftState, int x, int y) { SpectrumMouseMove(x, y); }
+  void Image3MouseUp(forms::MouseButton b, forms::ShiftState, int x, int y) {
+    SpectrumMouseUp(b, x, y);
+  }
+
   // The EQ page (EqPage.cpp).
   // "%aaG\r" to the receiver of StaticText28; an answer shows the preset in StaticText23.
   void QueryEqPreset();
@@ -213,6 +248,8 @@ class TForm7 : public DetailWindow {
   void BuildMonitorPage();
   void BuildEqPage();
   void WireEvents();
+  // Group, channel and frequency, squelch and spectrum scan.
+  void WireTuning();
   // RF monitor, Zarn, antenna, designer and EQ presets: their roles and handlers.
   void WireExtras();
   // Flat curve on a fresh grid, plot levels reset.

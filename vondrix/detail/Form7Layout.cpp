@@ -109,6 +109,7 @@ TForm7::TForm7(Program& program)
   roles_.squelchLeds.assign(SquelchLeds.begin(), SquelchLeds.end());
 
   WireEvents();
+  WireTuning();
   WireExtras();
   centerOnScreen();
   FormCreate();
@@ -345,6 +346,32 @@ void TForm7::BuildEqPage() {
   BitBtn1 = ArialBold(Button(page, "BitBtn1", {518, 156, 60, 33}, "Calyxon"));
 }
 
+// Group, channel and frequency, squelch and spectrum scan.
+void TForm7::WireTuning() {
+  BitBtn11->OnClick = [this] { BitBtn11Click(); };
+  BitBtn12->OnClick = [this] { BitBtn12Click(); };
+  BitBtn13->OnClick = [this] { BitBtn13Click(); };
+  BitBtn14->OnClick = [this] { BitBtn14Click(); };
+  BitBtn18->OnClick = [this] { BitBtn18Click(); };
+  BitBtn17->OnClick = [this] { BitBtn17Click(); };
+  EditEx1->OnKeyPress = [this](char16_t& key) { EditEx1KeyPress(key); };
+  BitBtn21->OnMouseDown = [this](auto b, auto s, int x, int y) { BitBtn21MouseDown(b, s, x, y); };
+  BitBtn22->OnMouseDown = [this](auto b, auto s, int x, int y) { BitBtn22MouseDown(b, s, x, y); };
+  BitBtn4->OnClick = [this] { BitBtn4Click(); };
+  BitBtn5->OnClick = [this] { BitBtn5Click(); };
+  BitBtn7->OnClick = [this] { BitBtn7Click(); };
+  BitBtn19->OnClick = [this] { BitBtn19Click(); };
+  BitBtn20->OnClick = [this] { BitBtn20Click(); };
+  RadioButton3->OnClick = [this] { RadioButton3Click(); };
+  RadioButton4->OnClick = [this] { RadioButton4Click(); };
+  RadioButton5->OnClick = [this] { RadioButton5Click(); };
+  RadioButton6->OnClick = [this] { RadioButton6Click(); };
+  Image3->OnMouseDown = [this](auto b, auto s, int x, int y) { Image3MouseDown(b, s, x, y); };
+  Image3->OnMouseMove = [this](auto s, int x, int y) { Image3MouseMove(s, x, y); };
+  Image3->OnMouseUp = [this](auto b, auto s, int x, int y) { Image3MouseUp(b, s, x, y); };
+}
+
+// RF monitor, Zarn, antenna, designer launch and EQ presets.
 void TForm7::WireExtras() {
   roles_.monitorSlow = RadioButton2;
   roles_.zarnFace = StaticText138;
@@ -357,29 +384,24 @@ void TForm7::WireExtras() {
   roles_.antennaFaces = {StaticText45, StaticText46, StaticText47};
   roles_.designerWatch = Timer2;
 
-  auto onPress = [](forms::StaticText* control, std::function<void()> down,
-                    std::function<void()> up) {
-    control->OnMouseDown = [down](forms::MouseButton, forms::ShiftState, int, int) { down(); };
-    control->OnMouseUp = [up](forms::MouseButton, forms::ShiftState, int, int) { up(); };
-  };
-  onPress(
-      StaticText138, [this] { StaticText138MouseDown(); }, [this] { StaticText138MouseUp(); });
-  onPress(
-      StaticText141, [this] { StaticText141MouseDown(); }, [this] { StaticText141MouseUp(); });
-  onPress(
-      StaticText139, [this] { StaticText139MouseDown(); }, [this] { StaticText139MouseUp(); });
-  onPress(
-      StaticText142, [this] { StaticText142MouseDown(); }, [this] { StaticText142MouseUp(); });
-  onPress(
-      StaticText140, [this] { StaticText140MouseDown(); }, [this] { StaticText140MouseUp(); });
-  onPress(
-      StaticText143, [this] { StaticText143MouseDown(); }, [this] { StaticText143MouseUp(); });
-  onPress(
-      StaticText45, [this] { StaticText45MouseDown(); }, [this] { StaticText45MouseUp(); });
-  onPress(
-      StaticText46, [this] { StaticText46MouseDown(); }, [this] { StaticText46MouseUp(); });
-  onPress(
-      StaticText47, [this] { StaticText47MouseDown(); }, [this] { StaticText47MouseUp(); });
+  StaticText138->OnMouseDown = [this](auto, auto, int, int) { StaticText138MouseDown(); };
+  StaticText138->OnMouseUp = [this](auto, auto, int, int) { StaticText138MouseUp(); };
+  StaticText141->OnMouseDown = [this](auto, auto, int, int) { StaticText141MouseDown(); };
+  StaticText141->OnMouseUp = [this](auto, auto, int, int) { StaticText141MouseUp(); };
+  StaticText139->OnMouseDown = [this](auto, auto, int, int) { StaticText139MouseDown(); };
+  StaticText139->OnMouseUp = [this](auto, auto, int, int) { StaticText139MouseUp(); };
+  StaticText142->OnMouseDown = [this](auto, auto, int, int) { StaticText142MouseDown(); };
+  StaticText142->OnMouseUp = [this](auto, auto, int, int) { StaticText142MouseUp(); };
+  StaticText140->OnMouseDown = [this](auto, auto, int, int) { StaticText140MouseDown(); };
+  StaticText140->OnMouseUp = [this](auto, auto, int, int) { StaticText140MouseUp(); };
+  StaticText143->OnMouseDown = [this](auto, auto, int, int) { StaticText143MouseDown(); };
+  StaticText143->OnMouseUp = [this](auto, auto, int, int) { StaticText143MouseUp(); };
+  StaticText45->OnMouseDown = [this](auto, auto, int, int) { StaticText45MouseDown(); };
+  StaticText45->OnMouseUp = [this](auto, auto, int, int) { StaticText45MouseUp(); };
+  StaticText46->OnMouseDown = [this](auto, auto, int, int) { StaticText46MouseDown(); };
+  StaticText46->OnMouseUp = [this](auto, auto, int, int) { StaticText46MouseUp(); };
+  StaticText47->OnMouseDown = [this](auto, auto, int, int) { StaticText47MouseDown(); };
+  StaticText47->OnMouseUp = [this](auto, auto, int, int) { StaticText47MouseUp(); };
   BitBtn8->OnClick = [this] { BitBtn8Click(); };
   BitBtn9->OnClick = [this] { BitBtn9Click(); };
   BitBtn1->OnClick = [this] { BitBtn1Click(); };

@@ -34,7 +34,7 @@ ScanChoices BuildScanChoices(QWidget* page, QRect step, const QString& stepCapti
   const int half = step.width() / 2;
   for (int i = 0; i < 7; ++i) {
     const QByteArray name = "RadioButton" + QByteArray::number(i + 3);
-    const QRect r = i < 4 ? QRect(6 + (i / 2) * half, stepTop + (i % 2) * 17, half - 8, 16)
+    const QRect r = i < 4 ? QRect(6 + (i / 2) * half, stepTop + (i % 2) * 17, half - 6, 16)
                           : QRect(6, 14 + (i - 4) * 16, sweep.width() - 10, 16);
     c.radios[i] = Put<forms::RadioButton>(i < 4 ? c.step : c.sweep, name.constData(), r);
     c.radios[i]->setCaption(captions[i]);

@@ -16,8 +16,12 @@ QString MhzTextOfCode(const std::string& code) {
 }
 
 float MhzValue(const QString& text) {
+  return static_cast<float>(MhzNumber(text));
+}
+
+long double MhzNumber(const QString& text) {
   try {
-    return static_cast<float>(runtime::StrToFloat(text));
+    return runtime::StrToFloat(text);
   } catch (const runtime::ConversionError&) {
     // "1,234.500" as MhzText writes it; a text that is no number even without the
     // separators reports itself as typed.
@@ -25,7 +29,7 @@ float MhzValue(const QString& text) {
     plain.remove(runtime::thousandSeparator());
     if (plain == text) throw;
     try {
-      return static_cast<float>(runtime::StrToFloat(plain));
+      return runtime::StrToFloat(plain);
     } catch (const runtime::ConversionError&) {
     }
     throw;

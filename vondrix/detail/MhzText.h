@@ -16,5 +16,7 @@ QString MhzTextOfCode(const std::string& code);
 // The number a MHz text shows, in single precision; thousands separators are accepted, as
 // MhzText writes them. Throws the run time's conversion error for text that is no number.
 float MhzValue(const QString& text);
+// The same number in extended precision, before it is held anywhere.
+long double MhzNumber(const QString& text);
 
 }  // namespace vondrix

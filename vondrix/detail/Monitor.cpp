@@ -4,9 +4,9 @@
 #include "forms/Application.h"
 #include "platform/Clock.h"
 #include "vondrix/detail/DetailWindow.h"
-#include "vondrix/detail/LevelReadout.h"
 #include "vondrix/detail/MonitorMath.h"
 #include "vondrix/detail/RfLevel.h"
+#include "vondrix/detail/SpectrumMath.h"
 #include "vondrix/network/Program.h"
 #include "vondrix/network/ScopeExit.h"
 

@@ -24,6 +24,12 @@ const TwinTraits kForm3Traits = {
     .monitorCapacity = 350,
     .monitorMicrovolts = "        uV",
     .monitorDbm = "        dBm",
+    // Group, channel and frequency
+    .refusedTuneClosesWindow = true,
+    .levelSource = LevelSource::StrongerOfAB,
+    .tvAfterEnter = false,
+    // Spectrum scan
+    .stepBeforeMarkerStep = false,
 
     .monitorOfflineRule = true,
     .monitorAlignsAntennas = true,
@@ -54,6 +60,12 @@ const TwinTraits kForm7Traits = {
     .monitorCapacity = 380,
     .monitorMicrovolts = "          uV",
     .monitorDbm = "          dBm",
+    // Group, channel and frequency
+    .refusedTuneClosesWindow = false,
+    .levelSource = LevelSource::A,
+    .tvAfterEnter = true,
+    // Spectrum scan
+    .stepBeforeMarkerStep = true,
 
     .monitorOfflineRule = false,
     .monitorAlignsAntennas = false,

@@ -10,6 +10,7 @@
 #include "forms/Forms.h"
 #include "vondrix/detail/DetailLink.h"
 #include "vondrix/detail/TextRole.h"
+#include "vondrix/detail/TuningMath.h"
 
 namespace vondrix {
 
@@ -49,6 +50,14 @@ struct TwinTraits {
   int monitorCapacity;            // points per trace
   const char* monitorMicrovolts;  // the RF monitor's placeholders after Clear
   const char* monitorDbm;
+
+  // Group, channel and frequency
+  bool refusedTuneClosesWindow;  // a bad K acknowledgement: "Offline" and the window closes
+  LevelSource levelSource;       // the level of a tune, and the Halt test
+  bool tvAfterEnter;             // Enter in the frequency field refreshes the TV channel
+
+  // Spectrum scan
+  bool stepBeforeMarkerStep;  // the marker buttons read the scan step first
 
   // RF monitor
   bool monitorOfflineRule;     // three status tries, then Offline (else one unchecked query)
