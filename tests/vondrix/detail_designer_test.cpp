@@ -156,6 +156,25 @@ TEST_F(DesignerLaunch, KeepsThePortUntilTheDesignersWindowHasAppeared) {
   EXPECT_TRUE(w.isVisible());
 }
 
+TEST_F(DesignerLaunch, TheMainScreenWaitsWhileTheDesignerIsStillStarting) {
+  TForm7& w = open();
+  installDesigner(60000);
+  w.BitBtn1->click();
+  runTimers(1000);
+  ASSERT_FALSE(designerShown());
+  hoverSlot(1);
+  bus.clearLog();
+  EXPECT_TRUE(guardedCommandsWait());
+  EXPECT_FALSE(portOpen());  // neither reset took the port back from the designer
+  EXPECT_FALSE(w.isVisible());
+  runTimers(9500);  // given up: the port is Vondrix's again, and so is the main screen
+  ASSERT_TRUE(portOpen());
+  bus.clearLog();
+  program.Form1->BitBtn1Click();
+  EXPECT_EQ(bus.lines().front(), "%07B\r");
+  EXPECT_TRUE(quitDesigner());
+}
+
 TEST_F(DesignerLaunch, ADesignerWhoseWindowNeverComesGivesThePortBackAfterTenSeconds) {
   TForm7& w = open();
   installDesigner(60000);

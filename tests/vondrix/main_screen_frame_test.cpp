@@ -1,12 +1,8 @@
 // The main screen's frame as a user meets it: the menu bar reached by the mouse, the
 // titles the window system shows, the client area of both views, the name lines.
-#include <QMenu>
-#include <QMenuBar>
-#include <QTest>
-
+#include "menu_clicks.h"
 #include "platform/Settings.h"
 #include "program_fixture.h"
-#include "tests/forms/Wait.h"
 #include "tests/forms/WindowTitle.h"
 #include "vondrix/network/AboutForm.h"
 
@@ -22,13 +18,6 @@ class MainScreenFrame : public ProgramTest {
     add(Model::Z3K, 40);
     return start();
   }
-  // Clicks the middle of action's entry in a bar or a menu.
-  static void clickEntry(QWidget* barOrMenu, QAction* action) {
-    QRect r;
-    if (auto* bar = qobject_cast<QMenuBar*>(barOrMenu)) r = bar->actionGeometry(action);
-    if (auto* menu = qobject_cast<QMenu*>(barOrMenu)) r = menu->actionGeometry(action);
-    QTest::mouseClick(barOrMenu, Qt::LeftButton, {}, r.center());
-  }
 };
 
 TEST_F(MainScreenFrame, TheMenuBarSitsAboveThePanelsAndTheMouseReachesTheRegions) {
@@ -43,15 +32,13 @@ TEST_F(MainScreenFrame, TheMenuBarSitsAboveThePanelsAndTheMouseReachesTheRegions
 
   forms::MenuItem* option = m.MainMenu1->item(2);
   ASSERT_EQ(option->caption(), "&Option");
-  QMenu* optionMenu = option->action()->menu();
-  clickEntry(bar, option->action());
-  ASSERT_TRUE(forms::waitUntil([&] { return optionMenu->isVisible(); }));
+  QMenu* optionMenu = openEntry(bar, option);
+  ASSERT_TRUE(optionMenu);
 
   forms::MenuItem* tv = option->item(2);
   ASSERT_EQ(tv->caption(), "TV Channel");
-  QMenu* regions = tv->action()->menu();
-  clickEntry(optionMenu, tv->action());
-  ASSERT_TRUE(forms::waitUntil([&] { return regions->isVisible(); }));
+  QMenu* regions = openEntry(optionMenu, tv);
+  ASSERT_TRUE(regions);
   clickEntry(regions, m.Japan1->action());
   EXPECT_TRUE(forms::waitUntil([&] { return !optionMenu->isVisible(); }));
   EXPECT_EQ(program.TvRegion, 4);

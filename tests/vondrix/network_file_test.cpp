@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-#include <fstream>
-#include <sstream>
 
 #include "common/FileSizeLimit.h"
+#include "demo_network_file.h"
 #include "platform/Clock.h"
 #include "runtime/Convert.h"
 #include "sim/FakeSerialPort.h"
@@ -19,17 +18,6 @@
 namespace {
 
 using namespace vondrix;
-
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
 
 struct RecordingView : PanelView {
   std::vector<std::string> calls;
@@ -53,6 +41,7 @@ struct RecordingRoutines : NetworkLoadRoutines {
   explicit RecordingRoutines(const CurrentReceiver& current) : current(current) {}
   const CurrentReceiver& current;
   std::vector<std::string> calls;
+  void QueryState(int slot) override { calls.push_back("QueryState " + std::to_string(slot)); }
   void SendName(DetailWindowKind w, const std::string& a) override {
     calls.push_back(std::string(WindowName(w)) + " SendName " + a + " '" + current.CurrentName +
                     "'");
@@ -83,6 +72,8 @@ std::string Describe(const LoadStep& s) {
              s.fields.Channel + " " + s.fields.FrequencyCode + " status " + s.fields.StatusBits;
     case Kind::Select:
       return "select " + std::to_string(s.slot);
+    case Kind::QueryState:
+      return "QueryState " + std::to_string(s.slot);
     case Kind::SendName:
       return w + " SendName " + s.address + " '" + s.text + "'";
     case Kind::SendGroupChannel:
@@ -226,22 +217,12 @@ class DemoNetwork : public ::testing::Test {
   std::string path_;
 };
 
-const std::string kDemoFile =
-    "Q5V,03,VOCAL1,2,A,7ED6,01,0\r\n"
-    "Q5V,05,GUIT 2,1,3,7D28,03,0\r\n"
-    "Q5V,17,BASS  ,1,1,7E95,00,3\r\n"
-    "Z3K,22,VOCAL2,3,C,6310,02,0,1,03\r\n"
-    "Z3K,40,KEYS  ,1,1,60F4,04,1,0,09\r\n";
-
 TEST_F(DemoNetwork, SavedByteForByteAfterQueryingEveryReceiverInOrder) {
   const auto lines = Gather();
   ASSERT_TRUE(SaveNetworkFile(path_, lines).ok());
-  EXPECT_EQ(ReadBytes(path_), kDemoFile);
+  EXPECT_EQ(ReadBytes(path_), kDemoNetworkFile);
   for (int s = 1; s <= 5; ++s) EXPECT_TRUE(LineAppliesToSlot(lines[s - 1], s, slots_)) << s;
-  // The squelch query carries the level held: none yet, then the one read a line before.
-  EXPECT_EQ(bus_.lines(), (std::vector<std::string>{"%03F\r", "%03B\r", "%05F01\r", "%05B\r",
-                                                    "%17F03\r", "%17B\r", "%22F00\r", "%22B\r",
-                                                    "%22G\r", "%40F02\r", "%40B\r", "%40G\r"}));
+  EXPECT_EQ(bus_.lines(), kDemoSaveQueries);
   EXPECT_EQ(current_.SquelchLevel, "04");
   EXPECT_EQ(slots_.HoveredSlot, 5);
 }
@@ -293,7 +274,7 @@ TEST_F(DemoNetwork, EachLineIsPlannedAsTheCommandsOfItsModel) {
        1,
        "Q5V,03,SOLO  ,4,2,7ED6,05,0",
        {"sleep 20", "store 1 'SOLO  ' 42 7ED6 status 0", "send #03F05\\r", "sleep 10",
-        "send #03B0\\r", "sleep 20", "select 1", "Form3 SendName 03 'SOLO  '",
+        "send #03B0\\r", "sleep 20", "select 1", "Form3 SendName 03 'SOLO  '", "QueryState 1",
         "Form3 SendGroupChannel 03"}},
       {"first model muted on a frequency",
        3,
@@ -312,7 +293,7 @@ TEST_F(DemoNetwork, EachLineIsPlannedAsTheCommandsOfItsModel) {
        4,
        "Z3K,22,VOCAL2,3,C,6310,02,2,1,03",
        {"sleep 20", "store 4 'VOCAL2' 3C 6310 status 2", "send #22F02\\r", "sleep 10",
-        "send #22B1\\r", "sleep 20", "select 4", "Form7 SendName 22 'VOCAL2'",
+        "send #22B1\\r", "sleep 20", "select 4", "Form7 SendName 22 'VOCAL2'", "QueryState 4",
         "Form7 SendGroupChannel 22", "SendEqPreset 22 03", "sleep 10", "send #22R0\\r", "sleep 20",
         "send #22Q1\\r", "sleep 40"}},
       {"another address", 1, "Q5V,05,GUIT 2,1,3,7D28,03,0", {"sleep 20"}},
@@ -342,12 +323,13 @@ TEST_F(DemoNetwork, ALoadReplaysAFileThatDiffersFromTheReceivers) {
   EXPECT_EQ(bus_.lines(), (std::vector<std::string>{"#03F03\r", "#03B1\r", "#17F04\r", "#17B0\r",
                                                     "#22F05\r", "#22B0\r", "#22R0\r", "#22Q0\r",
                                                     "#40F01\r", "#40B1\r", "#40R0\r", "#40Q1\r"}));
-  EXPECT_EQ(routines_.calls, (std::vector<std::string>{
-                                 "Form3 SendName 03 'LEAD  '", "Form3 SendGroupChannel 03 2A",
-                                 "Form3 SendName 17 'BASS 2'", "Form3 TuneFrequency 17 810250",
-                                 "Form7 SendName 22 'VOX   '", "Form7 SendGroupChannel 22 3C",
-                                 "Form7 SendEqPreset 22 07", "Form7 SendName 40 'KEYS  '",
-                                 "Form7 TuneFrequency 40 620500", "Form7 SendEqPreset 40 02"}));
+  EXPECT_EQ(routines_.calls,
+            (std::vector<std::string>{
+                "Form3 SendName 03 'LEAD  '", "QueryState 1", "Form3 SendGroupChannel 03 2A",
+                "Form3 SendName 17 'BASS 2'", "Form3 TuneFrequency 17 810250",
+                "Form7 SendName 22 'VOX   '", "QueryState 4", "Form7 SendGroupChannel 22 3C",
+                "Form7 SendEqPreset 22 07", "Form7 SendName 40 'KEYS  '",
+                "Form7 TuneFrequency 40 620500", "Form7 SendEqPreset 40 02"}));
   // What the receivers took of the load's own commands.
   EXPECT_EQ(bus_.at(3)->squelchLevel, 3);
   EXPECT_EQ(bus_.at(3)->status & 0x02, 0x02);

@@ -45,6 +45,32 @@ class ProgramTest : public ::testing::Test {
     m.FormMouseMove();
   }
   void hoverSlot(int slot) { hover(program.Form1->PanelTable[slot]); }
+  // Runs every command of the main screen that waits while the designer runs: the poll and
+  // the blink, the mute and "..." buttons of the hovered slot, both resets, the network
+  // file's save and load, the close query and File > Exit. True when none of them did
+  // anything a test can see here: no line to the receivers, no box or file dialog, the
+  // close refused, the receivers and timers as they were.
+  bool guardedCommandsWait() {
+    vondrix::TForm1& m = *program.Form1;
+    const int receivers = program.Slots.ReceiverCount;
+    const bool poll = m.Timer1->enabled(), blink = m.Timer2->enabled();
+    const size_t lines = bus.lines().size(), boxes = dialogs.boxes.size(),
+                 files = dialogs.fileRequests.size();
+    m.Timer1Timer();
+    m.Timer2Timer();
+    m.BitBtn1Click();
+    m.BitBtn2Click();
+    m.AutoDetectReceivers1Click();
+    m.Reconnect1Click();
+    m.Save1->click();
+    m.Load1->click();
+    bool canClose = true;
+    m.FormCloseQuery(canClose);
+    m.Exit1Click();
+    return !canClose && bus.lines().size() == lines && dialogs.boxes.size() == boxes &&
+           dialogs.fileRequests.size() == files && program.Slots.ReceiverCount == receivers &&
+           m.Timer1->enabled() == poll && m.Timer2->enabled() == blink;
+  }
 
   platform::VirtualClock clock;
   platform::ScopedClock scope_;

@@ -45,14 +45,18 @@ void DetailWindow::WatchDesigner() {
     return;
   }
   // A designer still starting has not published its window yet: the port stays its own.
-  if (handover_.started && !handover_.appeared &&
-      clock.tickCount() - handover_.launchedAt < kDesignerStartMs)
-    return;
+  if (DesignerStarting()) return;
   roles_.designerWatch->setEnabled(false);
   program_.Bus.ReopenBus();
   clock.sleep(kHandoverPauseMs);
   show();
   roles_.pollTimer->setEnabled(true);
+}
+
+bool DetailWindow::DesignerStarting() const {
+  return roles_.designerWatch && roles_.designerWatch->enabled() && handover_.started &&
+         !handover_.appeared &&
+         platform::clock().tickCount() - handover_.launchedAt < kDesignerStartMs;
 }
 
 }  // namespace vondrix

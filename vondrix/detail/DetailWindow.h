@@ -134,6 +134,9 @@ class DetailWindow : public forms::Form {
   // polled again; a designer that started counts as running until its window has appeared
   // once, or for 10 s after the launch if it never does.
   void WatchDesigner();
+  // True from the launch until the designer's window has appeared once or the watch has
+  // given up waiting for it: the port is handed over although no "Calyxon" window exists yet.
+  bool DesignerStarting() const;
 
   SpectrumState& spectrum() { return spectrum_; }
   MonitorState& monitor() { return monitor_; }

@@ -8,9 +8,10 @@
 
 namespace vondrix {
 
-void TForm7::QueryEqPreset() {
-  if (link_.QueryEqPreset(Address()))
-    StaticText23->setCaption(QString::fromLatin1(program_.Detail.EqPresetIndex));
+bool TForm7::QueryEqPreset() {
+  if (!link_.QueryEqPreset(Address())) return false;
+  StaticText23->setCaption(QString::fromLatin1(program_.Detail.EqPresetIndex));
+  return true;
 }
 
 void TForm7::ResetEqCurve() {

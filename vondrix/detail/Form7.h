@@ -187,7 +187,8 @@ class TForm7 : public DetailWindow {
 
   // The EQ page (EqPage.cpp).
   // "%aaG\r" to the receiver of StaticText28; an answer shows the preset in StaticText23.
-  void QueryEqPreset();
+  // True when that answer came (from the receiver of StaticText28).
+  bool QueryEqPreset();
   // Loads and draws the curve of preset n: "EQ0.dat".."EQ8.dat" beside the program,
   // "User Define" (a flat line) for 9. A file that cannot be used draws a flat line and,
   // except for 9, says "Can't Open File".

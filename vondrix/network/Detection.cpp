@@ -150,12 +150,12 @@ void TForm1::VisitSlot() {
 }
 
 void TForm1::Timer1Timer() {
-  if (program_.FindDesignerWindow() || program_.Net.PollingEnabled != 1) return;
+  if (program_.DesignerRunning() || program_.Net.PollingEnabled != 1) return;
   for (int visit = 0; visit < 3 && !program_.Ending; ++visit) VisitSlot();
 }
 
 void TForm1::Timer2Timer() {
-  if (program_.FindDesignerWindow()) return;
+  if (program_.DesignerRunning()) return;
   const SlotTables& t = program_.Slots;
   for (int slot = 1; slot <= t.ReceiverCount && slot <= kMaxSlots; ++slot) {
     forms::Label* line = PanelLabels[slot][0];
@@ -181,7 +181,7 @@ void TForm1::NameLabelDblClick() {
 }
 
 bool TForm1::ResetForDetection() {
-  if (program_.FindDesignerWindow() || program_.Net.Detecting) return false;
+  if (program_.DesignerRunning() || program_.Net.Detecting) return false;
   Timer1->setEnabled(false);
   Timer2->setEnabled(false);
   program_.CloseDetailWindows();

@@ -55,6 +55,15 @@ TForm1::~TForm1() {
 void TForm1::BuildMenus() {
   MainMenu1 = new forms::MainMenu(this);
   forms::MenuItem* file = MainMenu1->addItem("&File");
+  Save1 = file->addItem("&Save ", "Ctrl+S");
+  Save1->OnClick = [this] { Save1Click(); };
+  Load1 = file->addItem("&Load", "Ctrl+L");
+  Load1->OnClick = [this] { Load1Click(); };
+  SaveDialog1 = std::make_unique<forms::SaveDialog>(this);
+  SaveDialog1->setDefaultExt("vxn");
+  SaveDialog1->setFilter("*.vxn|*.vxn");
+  OpenDialog1 = std::make_unique<forms::OpenDialog>(this);
+  OpenDialog1->setFilter("*.vxn|*.vxn");
   Exit1 = file->addItem("E&xit", "Ctrl+X");
   Exit1->OnClick = [this] { Exit1Click(); };
 
@@ -193,7 +202,7 @@ void TForm1::RunPortSearch(const std::function<void()>& search) {
 
 void TForm1::FormCloseQuery(bool& canClose) {
   canClose = false;
-  if (program_.FindDesignerWindow()) return;
+  if (program_.DesignerRunning()) return;
   // A detection pass lets messages through: quitting under it would pull the port from
   // beneath it, so the search ends first and the question follows.
   if (program_.Net.Detecting) return RequestQuitDuringDetection(QuitRequest::CloseBox);
@@ -226,7 +235,7 @@ void TForm1::FormClose(forms::CloseAction& action) {
 }
 
 void TForm1::Exit1Click() {
-  if (program_.FindDesignerWindow()) return;
+  if (program_.DesignerRunning()) return;
   if (program_.Net.Detecting) return RequestQuitDuringDetection(QuitRequest::FileExit);
   if (!AskQuit()) return;
   ScopeExit end([] { forms::terminate(); });

@@ -1,17 +1,20 @@
 // The main screen: one run-time built panel per receiver slot, the port search and the
 // detection at creation, the 70 ms poll and the offline blink, the views (Screen1,
-// Screen2, Full View, Hide Unused), the region menu, help, About and quitting.
+// Screen2, Full View, Hide Unused), the network file, the region menu, help, About and
+// quitting.
 //
 // The form is the widget side only: it reaches the receivers through the Program's bus
 // link and ReceiverQueries, and serves those as their PanelView and PortSearchHooks.
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "forms/Forms.h"
 #include "vondrix/buslink/BusLink.h"
 #include "vondrix/network/ReceiverQueries.h"
+#include "vondrix/network/ScopeExit.h"
 
 namespace vondrix {
 
@@ -24,6 +27,8 @@ class TForm1 : public forms::Form, public PanelView, public PortSearchHooks {
 
   // Menus.
   forms::MainMenu* MainMenu1;
+  forms::MenuItem* Save1;  // "Save "
+  forms::MenuItem* Load1;
   forms::MenuItem* Exit1;
   forms::MenuItem* AutoDetectReceivers1;
   forms::MenuItem* Reconnect1;
@@ -40,10 +45,12 @@ class TForm1 : public forms::Form, public PanelView, public PortSearchHooks {
   forms::MenuItem* USA1;
   forms::MenuItem* Content1;
   forms::MenuItem* About1;
-  forms::Button* Button2;  // "Screen1"
-  forms::Button* Button3;  // "Screen2"
-  forms::Timer* Timer1;    // poll, 70 ms
-  forms::Timer* Timer2;    // offline blink, 300 ms
+  forms::Button* Button2;                          // "Screen1"
+  forms::Button* Button3;                          // "Screen2"
+  forms::Timer* Timer1;                            // poll, 70 ms
+  forms::Timer* Timer2;                            // offline blink, 300 ms
+  std::unique_ptr<forms::SaveDialog> SaveDialog1;  // "*.vxn"
+  std::unique_ptr<forms::OpenDialog> OpenDialog1;  // "*.vxn"
 
   // Per-slot controls (index 1..64; a slot without a panel holds nullptrs).
   std::array<forms::Panel*, 70> PanelTable{};
@@ -71,6 +78,19 @@ class TForm1 : public forms::Form, public PanelView, public PortSearchHooks {
   void UncheckRegionItems();
   void Content1Click();
   void About1Click();
+
+  // The network file (NetworkFileMenu.cpp). Both do nothing while the designer runs, while
+  // a detection pass runs or when no receiver was detected; otherwise they hold polling and
+  // blinking off and switch both timers on again however they end, a cancelled dialog and an
+  // error included. An open detail window is closed first, since the file's routines point
+  // the detail windows at every receiver in turn.
+  // Save: queries every receiver (NetworkSave.h), then the save dialog; the file is written
+  // whole or not at all ("Can't Open File", the old file kept).
+  void Save1Click();
+  // Load: the open dialog, then every line replayed into the receiver of its slot
+  // (NetworkLoad.h). A frequency field that is no hexadecimal number stops the load there
+  // with the conversion error.
+  void Load1Click();
 
   // Panels (MainScreenPanels.cpp).
   void BuildPanelQ5V(int slot);
@@ -130,6 +150,11 @@ class TForm1 : public forms::Form, public PanelView, public PortSearchHooks {
   // Places slot's panel on the 8 x 8 grid of Full View.
   void PlaceOnFullGrid(int slot);
   void ShowScreen(int first);
+  // Timer1 and Timer2 off until the returned guard is left, however it is left.
+  [[nodiscard]] ScopeExit<std::function<void()>> HoldPollAndBlink();
+  // True when the network file may be saved or loaded now.
+  bool NetworkFileReady();
+  void CloseOpenDetailWindows();
   // The common part of the two quit paths after the question: broadcast, port, region.
   void QuitSequence();
   bool AskQuit();

@@ -259,13 +259,13 @@ void TForm1::FormMouseDown() {
 
 void TForm1::BitBtn1Click() {
   SlotTables& t = program_.Slots;
-  if (program_.FindDesignerWindow() || t.HoveredAddress.empty()) return;
+  if (program_.DesignerRunning() || t.HoveredAddress.empty()) return;
   Queries.ToggleMute(t.HoveredSlot);
 }
 
 void TForm1::BitBtn2Click() {
   SlotTables& t = program_.Slots;
-  if (program_.FindDesignerWindow() || t.HoveredAddress.empty()) return;
+  if (program_.DesignerRunning() || t.HoveredAddress.empty()) return;
   program_.CloseDetailWindows();
   const std::string& model = t.ReceiverModel[t.HoveredSlot];
   // Polling pauses only for a window that really opens.

@@ -58,6 +58,10 @@ std::vector<LoadStep> PlanLoadLine(int slot, const std::string& line, const Slot
 
   steps.push_back(Detail(LoadStep::Kind::SendName, window, a, f.NameField));
   if (f.StatusBits == "0" || f.StatusBits == "2") {
+    LoadStep query;
+    query.kind = LoadStep::Kind::QueryState;
+    query.slot = slot;
+    steps.push_back(query);
     steps.push_back(Detail(LoadStep::Kind::SendGroupChannel, window, a));
   } else {
     steps.push_back(Detail(LoadStep::Kind::TuneFrequency, window, a, f.FrequencyCode));
@@ -101,6 +105,9 @@ void NetworkLoad::Run(const std::vector<LoadStep>& steps) {
       case Kind::Select:
         slots_.HoveredSlot = slots_.SelectedSlot = step.slot;
         view_.SetMuteGlyph(current_.CurrentStatus);
+        break;
+      case Kind::QueryState:
+        routines_.QueryState(step.slot);
         break;
       case Kind::SendName:
         current_.CurrentName = step.text;

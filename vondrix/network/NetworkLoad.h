@@ -12,7 +12,9 @@
 //   send      "#aaB0\r" for status 0 or 1, else "#aaB1\r", sleep 20 ms;
 //   select    HoveredSlot and SelectedSlot := the slot; the mute glyph from CurrentStatus;
 //   SendName  of the model's detail window (TForm3 for "Q5V", TForm7 for "Z3K") with the name;
-//   SendGroupChannel for status 0 or 2, else TuneFrequency with the frequency code x 25 kHz;
+//   SendGroupChannel for status 0 or 2, after QueryState of the slot, since the command's
+//             form follows the firmware held and that must be this receiver's; else
+//             TuneFrequency with the frequency code x 25 kHz;
 //   second model only: SendEqPreset with the preset, sleep 10 ms, send "#aaR0\r", sleep
 //   20 ms, send "#aaQ0\r" for YES/NO "0" else "#aaQ1\r", sleep 40 ms.
 // The load's own sends read no reply; the detail routines check theirs.
@@ -43,6 +45,7 @@ struct LoadStep {
     Send,              // text: the command line
     Store,             // slot, fields
     Select,            // slot
+    QueryState,        // slot
     SendName,          // window, address, text: the name
     SendGroupChannel,  // window, address
     TuneFrequency,     // window, address, text: the frequency code (hexadecimal)
@@ -57,11 +60,14 @@ struct LoadStep {
   NetworkLine fields;
 };
 
-// The detail windows' routines the replay calls. Each sets the window's address control to
-// address first and reads its reply as the window does.
+// The routines the replay calls. Each detail-window routine sets the window's address
+// control to address first and reads its reply as the window does.
 class NetworkLoadRoutines {
  public:
   virtual ~NetworkLoadRoutines() = default;
+  // The main screen's QueryState of the slot (ReceiverQueries::QueryState): the firmware
+  // version, status and mute glyph of that receiver.
+  virtual void QueryState(int slot) = 0;
   // SendName of the window, with CurrentName (the replay has set it).
   virtual void SendName(DetailWindowKind window, const std::string& address) = 0;
   // SendGroupChannel of the window, with CurrentGroup and CurrentChannel.

@@ -70,6 +70,11 @@ bool Program::FindDesignerWindow() {
   return false;
 }
 
+bool Program::DesignerRunning() {
+  if (FindDesignerWindow()) return true;
+  return (Form3 && Form3->DesignerStarting()) || (Form7 && Form7->DesignerStarting());
+}
+
 void Program::EndProgram() {
   if (Ending) return;
   Ending = true;

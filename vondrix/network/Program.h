@@ -13,6 +13,7 @@
 #include "platform/WindowDirectory.h"
 #include "vondrix/buslink/BusLink.h"
 #include "vondrix/detail/DetailState.h"
+#include "vondrix/network/NetworkFile.h"
 #include "vondrix/network/ReceiverState.h"
 
 namespace vondrix {
@@ -49,6 +50,9 @@ class Program {
   // True while a top-level window titled exactly "Calyxon" exists; its handle is then in
   // DesignerWindow. The guard of every command that the designer's run must not disturb.
   bool FindDesignerWindow();
+  // The main screen's guard: FindDesignerWindow, or a designer that the second detail window
+  // has started and whose window has not appeared yet (the port is already handed over).
+  bool DesignerRunning();
 
   // Ends the program without the quit broadcast, the port close or the region write, as
   // closing the main window does. Long loops stop when they see Ending, which a normal quit
@@ -67,6 +71,7 @@ class Program {
   CurrentReceiver Current;
   DetailState Detail;
   NetworkState Net;
+  KnownEqPresets EqPresets;  // what a network-file save writes for a silent receiver
   int32_t TvRegion = 5;
   platform::WindowHandle DesignerWindow;
   std::string FoundWindowTitle;

@@ -1,0 +1,192 @@
+// File > "Save " and File > "Load" of the main screen on the demo network: the file's bytes,
+// the lines the receivers got, what they hold afterwards, and the ways the commands end.
+#include <QDir>
+#include <QTemporaryDir>
+#include <map>
+
+#include "common/FileSizeLimit.h"
+#include "demo_network_file.h"
+#include "detail_fixture.h"
+#include "menu_clicks.h"
+#include "sim/NetworkFile.h"
+
+namespace {
+
+using vondrix::TForm1;
+
+class NetworkFileMenu : public DetailTest {
+ protected:
+  TForm1& demo() {
+    std::string error;
+    EXPECT_TRUE(sim::loadNetworkFile(DEMO_NETWORK, bus, &error)) << error;
+    TForm1& m = run();
+    bus.clearLog();
+    dialogs.boxes.clear();  // the first start's region error
+    return m;
+  }
+  std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
+  bool timersOn() const {
+    return program.Form1->Timer1->enabled() && program.Form1->Timer2->enabled();
+  }
+  // Loads the file of these bytes through File > Load.
+  void load(const std::string& bytes) {
+    WriteBytes(path("load.vxn"), bytes);
+    dialogs.choose(dir.filePath("load.vxn"));
+    program.Form1->Load1->click();
+  }
+
+  QTemporaryDir dir;
+};
+
+TEST_F(NetworkFileMenu, SavedByteForByteThroughTheMouse) {
+  TForm1& m = demo();
+  m.Timer1->setEnabled(false);  // the timers run in real time here: no poll between the clicks
+  dialogs.choose(dir.filePath("network"));
+  QMenu* file = openEntry(m.MainMenu1->bar(), m.MainMenu1->item(0));
+  ASSERT_TRUE(file);
+  ASSERT_EQ(m.MainMenu1->item(0)->item(0), m.Save1);
+  clickEntry(file, m.Save1->action());
+
+  EXPECT_EQ(ReadBytes(path("network.vxn")), kDemoNetworkFile);  // the default extension added
+  EXPECT_EQ(bus.lines(), kDemoSaveQueries);
+  ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+  EXPECT_EQ(dialogs.fileRequests[0].kind, forms::DialogKind::SaveFile);
+  EXPECT_EQ(dialogs.fileRequests[0].filter, "*.vxn|*.vxn");
+  EXPECT_TRUE(dialogs.boxes.empty());
+  EXPECT_TRUE(timersOn());
+}
+
+// What a load sets, as one text per receiver.
+std::string Settings(const sim::Receiver& r) {
+  return r.name + " " + std::to_string(r.group) + "/" + std::to_string(r.channel) + " " +
+         std::to_string(r.frequencyCode) + " status " + r.status + " squelch " +
+         std::to_string(r.squelchLevel) + " preset " + std::to_string(r.eqPreset);
+}
+
+char WithYes(char status, bool yes) {
+  return char((yes ? 0x40 : 0x30) | (status & 0x03));
+}
+
+TEST_F(NetworkFileMenu, ALoadSetsBackWhatChangedInTheReceivers) {
+  TForm1& m = demo();
+  dialogs.choose(dir.filePath("network.vxn"));
+  m.Save1->click();
+  ASSERT_EQ(ReadBytes(path("network.vxn")), kDemoNetworkFile);
+  std::map<int, std::string> saved;
+  for (const auto& [address, r] : bus.receivers()) saved[address] = Settings(r);
+
+  sim::Receiver& r03 = *bus.at(3);  // group 2, channel 10: now on a frequency of its own
+  r03.name = "OTHER ";
+  r03.group = 1;
+  r03.channel = 1;
+  r03.frequencyCode = 32000;
+  r03.status = char(r03.status | 0x01);
+  sim::Receiver& r05 = *bus.at(5);  // now muted, another squelch
+  r05.squelchLevel = 0;
+  r05.status = char(r05.status | 0x02);
+  sim::Receiver& r17 = *bus.at(17);  // on a frequency, muted: now another one, unmuted
+  r17.name = "OTHER ";
+  r17.frequencyCode = 32100;
+  r17.status = char(r17.status & ~0x02);
+  sim::Receiver& r22 = *bus.at(22);  // YES, preset 3: now NO, preset 7, another channel
+  r22.status = WithYes(r22.status, false);
+  r22.eqPreset = 7;
+  r22.group = 5;
+  r22.channel = 2;
+  r22.frequencyCode = *r22.channelCode(5, 2);
+  sim::Receiver& r40 = *bus.at(40);  // NO, preset 9, antenna A: now YES, preset 1, elsewhere
+  r40.status = WithYes(r40.status, true);
+  r40.eqPreset = 1;
+  r40.frequencyCode = 24900;
+  for (const auto& [address, r] : bus.receivers()) ASSERT_NE(Settings(r), saved[address]);
+
+  hoverSlot(4);
+  m.PanelButtons[4][1]->click();  // the detail window of 22 is open
+  ASSERT_TRUE(program.Form7->isVisible());
+  bus.clearLog();
+  bool timersOffThroughout = true;
+  bus.setLineObserver([&](const sim::LoggedLine&) {
+    if (m.Timer1->enabled() || m.Timer2->enabled()) timersOffThroughout = false;
+  });
+  dialogs.choose(dir.filePath("network.vxn"));
+  m.Load1->click();
+  bus.setLineObserver(nullptr);
+
+  for (const auto& [address, r] : bus.receivers()) EXPECT_EQ(Settings(r), saved[address]);
+  EXPECT_EQ(r22.antennaMode, sim::AntennaMode::Diversity);
+  EXPECT_EQ(r40.antennaMode, sim::AntennaMode::Diversity);
+  // Each receiver is asked its state before the group and channel, whose command's form
+  // follows its own firmware: 03 takes the short form, 22 the short one of its model.
+  EXPECT_EQ(bus.lines(), (std::vector<std::string>{
+                             "#03F01\r", "#03B0\r", "#03CVOCAL1\r", "%03B\r",     "#03D2A\r",    //
+                             "#05F03\r", "#05B0\r", "#05CGUIT 2\r", "%05B\r",     "#05D0103\r",  //
+                             "#17F00\r", "#17B1\r", "#17CBASS  \r", "#17K7E95\r", "%17N\r",      //
+                             "#22F02\r", "#22B0\r", "#22CVOCAL2\r", "%22B\r",     "#22D3C\r",    //
+                             "#22G03\r", "#22R0\r", "#22Q1\r",                                   //
+                             "#40F04\r", "#40B0\r", "#40CKEYS  \r", "#40K60F4\r", "%40N\r",      //
+                             "#40G09\r", "#40R0\r", "#40Q0\r"}));
+  EXPECT_TRUE(timersOffThroughout);
+  EXPECT_TRUE(timersOn());
+  EXPECT_FALSE(program.Form7->isVisible());  // it would have shown 22 while working on 40
+  EXPECT_EQ(program.Net.PollingEnabled, 1);
+  EXPECT_EQ(program.Slots.ReceiverCount, 5);
+  EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+TEST_F(NetworkFileMenu, NothingGoesOutForACancelledDialogOrLinesOfOtherReceivers) {
+  TForm1& m = demo();
+  std::string rotated = kDemoNetworkFile.substr(kDemoNetworkFile.find('\n') + 1) +
+                        kDemoNetworkFile.substr(0, kDemoNetworkFile.find('\n') + 1);
+  for (int i = 0; i < 65; ++i) rotated += "Q5V,41,EXTRA ,1,1,7E95,00,0\r\n";
+  struct Row {
+    const char* name;
+    bool cancel;
+    std::string bytes;
+  } rows[] = {{"cancelled", true, ""}, {"every line another slot's, 70 lines", false, rotated}};
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    m.Timer2->setEnabled(false);
+    bus.clearLog();
+    if (r.cancel) {
+      dialogs.cancelFile();
+      m.Load1->click();
+    } else {
+      load(r.bytes);
+    }
+    EXPECT_TRUE(bus.lines().empty());
+    EXPECT_EQ(program.Slots.ReceiverCount, 5);
+    EXPECT_EQ(program.Slots.ReceiverName[1], "VOCAL1");
+    EXPECT_TRUE(timersOn());
+    EXPECT_TRUE(dialogs.boxes.empty());
+  }
+}
+
+TEST_F(NetworkFileMenu, ABadHexFieldShowsTheErrorBoxAndTheTimersComeBack) {
+  demo();
+  load("Q5V,03,LEAD  ,2,A,7ED6,03,0\r\nQ5V,05,GUIT 2,1,3,7XY9,03,1\r\n");
+  EXPECT_EQ(dialogs.texts(forms::DialogKind::Error),
+            std::vector<QString>{"'0x7XY9' is not a valid integer value."});
+  EXPECT_EQ(bus.lines().back(), "#05CGUIT 2\r");  // the line stops at its frequency
+  EXPECT_EQ(bus.at(3)->name, "LEAD  ");
+  EXPECT_TRUE(timersOn());
+}
+
+TEST_F(NetworkFileMenu, AFailedSaveKeepsTheOldFileAndSaysSo) {
+  TForm1& m = demo();
+  WriteBytes(path("network.vxn"), "the network saved before\r\n");
+  dialogs.choose(dir.filePath("network.vxn"));
+  {
+    const FileSizeLimit full(16);
+    m.Save1->click();
+  }
+  EXPECT_EQ(ReadBytes(path("network.vxn")), "the network saved before\r\n");
+  const auto shown = dialogs.texts(forms::DialogKind::Message);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_TRUE(shown[0].startsWith("Can't Open File\n")) << shown[0].toStdString();
+  EXPECT_TRUE(shown[0].contains(dir.filePath("network.vxn")));
+  EXPECT_TRUE(timersOn());
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(),
+            1);  // no temporary file left
+}
+
+}  // namespace
