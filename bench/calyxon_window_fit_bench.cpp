@@ -43,28 +43,18 @@ class PacedObserver : public AutoTuneObserver {
   AutoTuneReportPacing pacing_{[] { return platform::clock().tickCount(); }, kProcessingIntervalMs};
 };
 
-void CoreFit(benchmark::State& state, const EqDesign& loaded, std::uint8_t mode) {
-  for (auto _ : state) {
-    state.PauseTiming();
-    auto design = std::make_unique<EqDesign>(loaded);
-    design->AutoTuneMode = mode;
-    PacedObserver core;
-    state.ResumeTiming();
-    RunAutoTune(*design, core);
-    benchmark::DoNotOptimize(design->ErrorCurve[100]);
-  }
-}
-
-// An older loop on a copy of the design, told of every candidate as it offers them.
+// One loop's fit of a copy of the design, with a new Observer each time: the core's loop with
+// reports paced as the window paces them, the older loops told of every candidate.
 using FitLoop = AutoTuneResult (*)(EqDesign&, AutoTuneObserver&);
-void OlderFit(benchmark::State& state, FitLoop loop, const EqDesign& loaded, std::uint8_t mode) {
+template <class Observer>
+void LoopFit(benchmark::State& state, FitLoop loop, const EqDesign& loaded, std::uint8_t mode) {
   for (auto _ : state) {
     state.PauseTiming();
     auto design = std::make_unique<EqDesign>(loaded);
     design->AutoTuneMode = mode;
-    AutoTuneObserver quiet;
+    Observer observer;
     state.ResumeTiming();
-    loop(*design, quiet);
+    loop(*design, observer);
     benchmark::DoNotOptimize(design->ErrorCurve[100]);
   }
 }
@@ -106,15 +96,17 @@ int main(int argc, char** argv) {
     const std::string name = std::string(m.name) + "Fit";
     const FitLoop plain = testing::RunAutoTuneLiteral;
     const FitLoop previous = bench::RunAutoTunePrevious;
-    benchmark::RegisterBenchmark(("Plain" + name).c_str(), OlderFit, plain, std::cref(*loaded),
-                                 m.mode)
+    const FitLoop core = RunAutoTune;
+    benchmark::RegisterBenchmark(("Plain" + name).c_str(), LoopFit<AutoTuneObserver>, plain,
+                                 std::cref(*loaded), m.mode)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(1);
-    benchmark::RegisterBenchmark(("Previous" + name).c_str(), OlderFit, previous,
+    benchmark::RegisterBenchmark(("Previous" + name).c_str(), LoopFit<AutoTuneObserver>, previous,
                                  std::cref(*loaded), m.mode)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(m.mode == 0 ? 1 : 3);
-    benchmark::RegisterBenchmark(("Core" + name).c_str(), CoreFit, std::cref(*loaded), m.mode)
+    benchmark::RegisterBenchmark(("Core" + name).c_str(), LoopFit<PacedObserver>, core,
+                                 std::cref(*loaded), m.mode)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(m.iterations);
     benchmark::RegisterBenchmark(("Window" + name).c_str(), WindowFit, std::ref(program),
