@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <stdexcept>
 
+#include "platform/AtomicFile.h"
+
 namespace forms {
 
 Edit::Edit(QWidget* parent) : Control<QLineEdit>(parent) {
@@ -149,13 +151,12 @@ void Memo::showLines() {
 }
 
 void Memo::saveToFile(const QString& path) const {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-    throw std::runtime_error("Cannot create file \"" + path.toStdString() + "\"");
-  QByteArray bytes;
-  for (const QString& line : lines_) bytes += line.toLatin1() + "\r\n";
-  if (file.write(bytes) != bytes.size())
-    throw std::runtime_error("Cannot write file \"" + path.toStdString() + "\"");
+  std::string bytes;
+  for (const QString& line : lines_) bytes += line.toLatin1().toStdString() + "\r\n";
+  const platform::SaveResult saved =
+      platform::SaveFileAtomically(QFile::encodeName(path).toStdString(), bytes);
+  if (!saved.ok())
+    throw std::runtime_error("Cannot create file \"" + path.toStdString() + "\": " + saved.error);
 }
 
 void Memo::loadFromFile(const QString& path) {

@@ -69,8 +69,9 @@ class Memo : public Control<QPlainTextEdit> {
   void insertLine(int index, const QString& line);
   void clearLines() { setLines({}); }
 
-  // Writes the lines, each ended by CR LF. Throws std::runtime_error
-  // ("Cannot create file \"<path>\"") when the file cannot be written.
+  // Writes the lines, each ended by CR LF, through a temporary file beside it. Throws
+  // std::runtime_error ("Cannot create file \"<path>\": <reason>") when the file cannot be
+  // written; the previous file is then kept as it was.
   void saveToFile(const QString& path) const;
   // Replaces the lines by those of the file (ended by CR LF, LF or CR; a last line
   // without an end counts). Throws std::runtime_error ("Cannot open file \"<path>\"").

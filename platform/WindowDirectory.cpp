@@ -6,9 +6,9 @@
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QSaveFile>
 #include <QtEndian>
 
+#include "platform/AtomicFile.h"
 #include "platform/Paths.h"
 
 namespace platform {
@@ -89,11 +89,9 @@ void WindowPublication::publish() {
       readFrom(s);
     }
   });
-  QSaveFile f(titleFileOf(socketPath_));
-  if (f.open(QIODevice::WriteOnly)) {
-    f.write(title_.toUtf8());
-    f.commit();
-  }
+  // A title that cannot be written leaves the window unlisted, as a window without one.
+  (void)SaveFileAtomically(QFile::encodeName(titleFileOf(socketPath_)).toStdString(),
+                           title_.toStdString());
 }
 
 void WindowPublication::withdraw() {

@@ -7,7 +7,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -19,6 +18,7 @@
 #include "calyxon/drive/MenuClicks.h"
 #include "calyxon/ui/DesignerForm.h"
 #include "calyxon/ui/Program.h"
+#include "platform/AtomicFile.h"
 #include "platform/WindowDirectory.h"
 
 namespace calyxon::drive {
@@ -300,9 +300,10 @@ bool Driver::WriteStatusTexts(const QString& path) {
 }
 
 bool Driver::WriteJson(const QString& path, const QString& json) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(json.toUtf8()) < 0 || !file.commit()) {
-    error_ = "cannot write " + path + ": " + file.errorString();
+  const platform::SaveResult saved =
+      platform::SaveFileAtomically(QFile::encodeName(path).toStdString(), json.toStdString());
+  if (!saved.ok()) {
+    error_ = "cannot write " + path + ": " + QString::fromStdString(saved.error);
     return false;
   }
   return true;

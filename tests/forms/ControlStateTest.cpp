@@ -1,5 +1,6 @@
 // State that the programs read back from their controls.
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
 #include <QFontMetrics>
 #include <QMenuBar>
@@ -8,6 +9,7 @@
 #include <set>
 #include <stdexcept>
 
+#include "common/FileSizeLimit.h"
 #include "forms/Bars.h"
 #include "forms/Button.h"
 #include "forms/Edit.h"
@@ -233,6 +235,23 @@ TEST(Memo, LinesGoToAndComeFromFilesWithCrLf) {
   EXPECT_THROW(other.loadFromFile(dir.filePath("missing.vxn")), std::runtime_error);
   other.clearLines();
   EXPECT_EQ(other.lineCount(), 0);
+}
+
+TEST(Memo, AFailedSaveKeepsThePreviousFile) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("net.vxn");
+  Memo memo(nullptr);
+  memo.addLine("first");
+  memo.saveToFile(path);
+  memo.addLine(QString(4096, 'Q'));
+  {
+    const FileSizeLimit full(64);
+    EXPECT_THROW(memo.saveToFile(path), std::runtime_error);
+  }
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), QByteArray("first\r\n"));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"net.vxn"});
 }
 
 TEST(Pages, TabVisibilityHighlightAndUserChanges) {
