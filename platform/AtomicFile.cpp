@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 
 namespace platform {
 
@@ -30,13 +31,24 @@ std::string FolderOf(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// The process's umask, read without setting it: umask() alone would leave 0 in force for a
+// moment, and a file another thread creates then would get too open permissions.
+mode_t CurrentUmask() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("Umask:", 0) == 0)
+      return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8)) & 0777;
+  const mode_t mask = umask(0);  // no /proc: the old way
+  umask(mask);
+  return mask;
+}
+
 // Permissions of the saved file: those of the file it replaces, or what the umask leaves.
 mode_t ModeFor(const std::string& target) {
   struct stat st;
   if (stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
-  const mode_t mask = umask(0);
-  umask(mask);
-  return 0666 & ~mask;
+  return 0666 & ~CurrentUmask();
 }
 
 bool WriteAll(int fd, std::string_view contents) {

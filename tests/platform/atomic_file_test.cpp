@@ -51,11 +51,13 @@ class AtomicFileTest : public ::testing::Test {
 TEST_F(AtomicFileTest, WritesTheExactBytesAndKeepsTheReplacedFilesPermissions) {
   const std::string bytes = std::string("line 1\r\nline\0 2\r\n", 17) + std::string(70000, 'x');
   const fs::path fresh = folder / "fresh.prj";
-  ASSERT_TRUE(SaveFileAtomically(fresh, bytes).ok());
+  const mode_t previousMask = umask(027);  // a user's umask, and the save leaves it so
+  const bool saved = SaveFileAtomically(fresh, bytes).ok();
+  const mode_t maskAfter = umask(previousMask);
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(maskAfter, mode_t{027});
   EXPECT_EQ(Read(fresh), bytes);
-  const mode_t mask = umask(0);
-  umask(mask);
-  EXPECT_EQ(fs::status(fresh).permissions(), fs::perms(0666 & ~mask));
+  EXPECT_EQ(fs::status(fresh).permissions(), fs::perms(0640));
 
   const fs::path old = folder / "old.prj";
   Write(old, "previous contents that are longer than the new ones");
