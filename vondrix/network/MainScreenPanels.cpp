@@ -269,8 +269,11 @@ void TForm1::BitBtn2Click() {
   program_.CloseDetailWindows();
   const std::string& model = t.ReceiverModel[t.HoveredSlot];
   // Polling pauses only for a window that really opens.
-  if (model == "Q5V" && OpenDetailQ5V) OpenDetail(OpenDetailQ5V);
-  if (model == "Z3K" && OpenDetailZ3K) OpenDetail(OpenDetailZ3K);
+  // One window per click: the opener's identify may rewrite the model it was chosen by.
+  if (model == "Q5V" && OpenDetailQ5V)
+    OpenDetail(OpenDetailQ5V);
+  else if (model == "Z3K" && OpenDetailZ3K)
+    OpenDetail(OpenDetailZ3K);
 }
 
 void TForm1::OpenDetail(const std::function<void()>& opener) {
