@@ -2,6 +2,7 @@
 #include "runtime/Convert.h"
 #include "runtime/FloatText.h"
 
+#include "vondrix/buslink/Protocol.h"
 #include "vondrix/network/MainScreen.h"
 #include "vondrix/network/Program.h"
 #include "vondrix/network/ReplyText.h"
@@ -76,8 +77,8 @@ void TForm6::ShowGroupChannel() {
       SetNameLine(s, "  GR ** CH **");
       continue;
     }
-    const int group = runtime::bytes::StrToInt("0x" + t.ReceiverGroup[s]);
-    const int channel = runtime::bytes::StrToInt("0x" + t.ReceiverChannel[s]);
+    const int group = protocol::HexStrict(t.ReceiverGroup[s]);
+    const int channel = protocol::HexStrict(t.ReceiverChannel[s]);
     SetNameLine(s, "GR " + runtime::IntToStr(group) + " CH " + runtime::IntToStr(channel));
   }
 }
@@ -85,7 +86,7 @@ void TForm6::ShowGroupChannel() {
 void TForm6::ShowFrequency() {
   const SlotTables& t = program_.Slots;
   for (int s = 1; s <= t.ReceiverCount && s <= kMaxSlots; ++s) {
-    const int kHz = runtime::bytes::StrToInt("0x" + t.ReceiverFrequencyCode[s]) * 25;
+    const int kHz = protocol::HexStrict(t.ReceiverFrequencyCode[s]) * 25;
     SetNameLine(s,
                 runtime::FloatToStrF(kHz / 1000.0, runtime::FloatFormat::ffNumber, 7, 3) + "MHZ");
   }

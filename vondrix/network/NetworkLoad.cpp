@@ -46,7 +46,7 @@ std::vector<LoadStep> PlanLoadLine(int slot, const std::string& line, const Slot
   store.slot = slot;
   store.fields = f;
   steps.push_back(store);
-  steps.push_back(Send("#" + a + "F" + f.SquelchField + "\r"));
+  steps.push_back(Send(protocol::SetSquelch(a, f.SquelchField)));
   steps.push_back(Sleep(10));
   const bool unmuted = f.StatusBits == "0" || f.StatusBits == "1";
   steps.push_back(Send(protocol::Mute(a, unmuted ? "0" : "1")));
@@ -71,7 +71,7 @@ std::vector<LoadStep> PlanLoadLine(int slot, const std::string& line, const Slot
     steps.push_back(Sleep(10));
     steps.push_back(Send(protocol::Diversity(a)));
     steps.push_back(Sleep(20));
-    steps.push_back(Send("#" + a + (f.QSetting == "0" ? "Q0" : "Q1") + "\r"));
+    steps.push_back(Send(protocol::Command(a, f.QSetting == "0" ? "Q0" : "Q1")));
     steps.push_back(Sleep(40));
   }
   return steps;
