@@ -19,9 +19,8 @@ void NetworkFileWindows::QueryState(int slot) {
 
 std::optional<std::string> NetworkFileWindows::QueryEqPreset(const std::string& address) {
   Point(DetailWindowKind::Form7, address);
-  TForm7& w = *program_.Form7;
-  if (!w.QueryEqPreset()) return std::nullopt;
-  return w.StaticText23->caption().toLatin1().toStdString();
+  if (!program_.Form7->QueryEqPreset()) return std::nullopt;
+  return program_.Detail.EqPresetIndex;
 }
 
 void NetworkFileWindows::SendName(DetailWindowKind window, const std::string& address) {
