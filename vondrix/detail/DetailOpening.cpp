@@ -106,19 +106,15 @@ bool DetailWindow::QueryBandStep() {
 }
 
 bool DetailWindow::QueryGroupTableStep() {
-  const bool answered =
-      WithRetries(program_.Bus, kOpenerTries, [this] { queries().QueryGroupTable(slot_); });
-  if (program_.Ending) return false;
-  // Renumbered from the table just read; without a reply the opener stops anyway.
-  if (answered && FirmwareNumber() >= traits_.shiftedDisplayFirmware) {
+  if (!Retry([this] { queries().QueryGroupTable(slot_); })) return false;
+  if (FirmwareNumber() >= traits_.shiftedDisplayFirmware) {
     const CurrentReceiver& c = program_.Current;
     const ShownGroupChannel shown =
         ShiftedGroupChannel(HexStrict(c.GroupCount), HexStrict(c.CurrentGroup),
                             HexStrict(c.CurrentChannel), c.ChannelsPerGroup[0]);
     ShowGroupChannel(shown.group, shown.channel);
   }
-  if (!answered) forms::ShowMessage("COM PORT Offline");
-  return answered;
+  return true;
 }
 
 bool DetailWindow::QuerySquelchStep() {
