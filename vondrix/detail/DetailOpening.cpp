@@ -3,7 +3,6 @@
 #include "runtime/Convert.h"
 #include "vondrix/buslink/Protocol.h"
 #include "vondrix/detail/DetailWindow.h"
-#include "vondrix/detail/GroupNumbers.h"
 #include "vondrix/detail/MhzText.h"
 #include "vondrix/network/MainScreen.h"
 #include "vondrix/network/Program.h"
@@ -71,7 +70,7 @@ bool DetailWindow::TunedByFrequency() const {
 }
 
 bool DetailWindow::QueryGroupChannelStep() {
-  const bool wide = FirmwareNumber() >= traits_.newFormatFirmware;
+  const bool wide = NewFormat();
   const bool answered = Retry([&] {
     if (wide)
       link_.QueryDetailGroupChannel(Address());
@@ -107,12 +106,10 @@ bool DetailWindow::QueryBandStep() {
 
 bool DetailWindow::QueryGroupTableStep() {
   if (!Retry([this] { queries().QueryGroupTable(slot_); })) return false;
-  if (FirmwareNumber() >= traits_.shiftedDisplayFirmware) {
+  if (ShiftedDisplay()) {
     const CurrentReceiver& c = program_.Current;
-    const ShownGroupChannel shown =
-        ShiftedGroupChannel(HexStrict(c.GroupCount), HexStrict(c.CurrentGroup),
-                            HexStrict(c.CurrentChannel), c.ChannelsPerGroup[0]);
-    ShowGroupChannel(shown.group, shown.channel);
+    ShowShiftedGroupChannel(HexStrict(c.GroupCount), HexStrict(c.CurrentGroup),
+                            HexStrict(c.CurrentChannel));
   }
   return true;
 }

@@ -317,7 +317,10 @@ class DetailWindow : public forms::Form {
   int BandPointCount() const;
 
   // Group, channel and frequency
-  bool NewFormat() const;  // the wide D set form and the new group table
+  bool NewFormat() const;       // the wide D set form and the new group table
+  bool ShiftedDisplay() const;  // group and channel shown shifted (GroupNumbers.h)
+  // The group and channel controls show group and channel as shifted for groupCount groups.
+  void ShowShiftedGroupChannel(int groupCount, int group, int channel);
   // The kHz of the band start and stop texts, single precision.
   float BandStartKhz() const;
   float BandStopKhz() const;
