@@ -66,8 +66,7 @@ void DetailWindow::ShowOffline() {
 void DetailWindow::FormClose(forms::CloseAction& action) {
   roles_.pollTimer->setEnabled(false);
   program_.Net.PollingEnabled = 1;
-  roles_.run->setCaption("Run");  // a running scan ends at its next step
-  monitor_.MonitorRunning = 0;    // and a running RF monitor at its next pass
+  StopLongLoops();
   action = forms::caHide;
 }
 

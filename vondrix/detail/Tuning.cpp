@@ -49,11 +49,7 @@ void DetailWindow::TuneFrequency(int32_t kHz) {
   const DetailLink::TuneAck ack = link_.Tune(Address(), code);
   if (ack == DetailLink::TuneAck::NotSent) return;
   if (ack == DetailLink::TuneAck::Refused) {
-    if (traits_.refusedTuneClosesWindow) {
-      roles_.pollTimer->setEnabled(false);
-      ShowOffline();
-      close();
-    }
+    if (traits_.refusedTuneClosesWindow) GoOffline();
     return;
   }
   const bool answered = QueryStatus();
