@@ -4,6 +4,7 @@
 
 #include "runtime/Convert.h"
 #include "vondrix/buslink/Protocol.h"
+#include "vondrix/network/ReceiverQueries.h"
 
 namespace vondrix {
 
@@ -96,9 +97,7 @@ std::optional<std::string> DetailLink::SendGroupChannel(const std::string& a,
 
 void DetailLink::QueryGroupInfo(const std::string& a) {
   const std::string reply = bus_.Transact(protocol::Query(a, 'H'));
-  if (reply.empty()) return;
-  cur_.GroupCount = Field(reply, 4, 2);
-  cur_.ChannelsPerGroup[0] = protocol::HexStrict(Field(reply, 6, 2));
+  if (!reply.empty()) ReadNewGroupTable(reply, cur_);
 }
 
 // Squelch
