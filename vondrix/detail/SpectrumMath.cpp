@@ -49,7 +49,7 @@ QString DbmText(int y) {
 
 QString MicrovoltText(int y) {
   const float d = static_cast<float>(0.4L * (kBottom - y));
-  const float uv = static_cast<float>(std::pow(10.0L, 0.05L * d));
+  const float uv = Microvolts(d);
   return runtime::FloatToStrF(uv, runtime::FloatFormat::ffNumber, 4, 1) + "uV";
 }
 

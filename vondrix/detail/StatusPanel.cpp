@@ -1,6 +1,5 @@
 #include "vondrix/detail/StatusPanel.h"
 
-#include <cmath>
 #include <limits>
 
 #include "vondrix/buslink/Protocol.h"
@@ -19,7 +18,7 @@ float BarValue(int level) {
 RfBarView BarOf(int level, float bar) {
   RfBarView view;
   if (bar > 1) view.width = bar > 260 ? kWidestBar : static_cast<int>(bar);
-  const float microvolts = static_cast<float>(std::pow(10.0L, 0.05L * level));
+  const float microvolts = Microvolts(level);
   if (microvolts > 100)
     view.color = PanelColor::Lime;
   else if (microvolts > 10 && microvolts < 100)
@@ -49,10 +48,6 @@ bool CountOne(int level, int sq, int32_t& above, int32_t& count) {
 }
 
 }  // namespace
-
-int LevelDb(int raw, int low, int high) {
-  return static_cast<int>(RfDb(raw, low, high));
-}
 
 StatusPanelView ComputeStatusPanel(const StatusBytes& s, const Calibration& c,
                                    const std::string& squelchThreshold) {
