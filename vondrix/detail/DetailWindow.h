@@ -326,11 +326,17 @@ class DetailWindow : public forms::Form {
   float BandStopKhz() const;
   // The slot's status character after a manual retune.
   void MarkRetuned();
+  // Tunes to the kHz of the frequency field's text.
+  void TuneToField();
 
   // Spectrum scan
   bool Idle() const;  // the Run button's caption is "Run"
-  // The frequency field and marker label := the MHz text of kHz (label + "MHZ").
+  // The frequency field := mhz, the marker label := the field + "MHZ".
+  void ShowScanFrequency(const QString& mhz);
+  // The same with the MHz text of kHz.
   void ShowScanFrequency(long double kHz);
+  // Peak and Next P: the field and label at point i's frequency, the marker moved to point i.
+  void JumpMarkerTo(int i);
   // The marker's x and y := those of point i.
   void MarkerToPoint(int i);
   // The point the marker index names, bounded to the band's points.

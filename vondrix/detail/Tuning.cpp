@@ -64,6 +64,10 @@ void DetailWindow::TuneFrequency(int32_t kHz) {
                                     {c.RfCalLowA, c.RfCalLowB, c.RfCalHighA, c.RfCalHighB});
 }
 
+void DetailWindow::TuneToField() {
+  TuneFrequency(static_cast<int32_t>(KhzOfText(roles_.frequency.text())));
+}
+
 void DetailWindow::SendGroupChannel() {
   CurrentReceiver& c = program_.Current;
   const GroupChannelFields fields = DSetFields(c.CurrentGroup, c.CurrentChannel, NewFormat());
@@ -127,7 +131,7 @@ void DetailWindow::StepFrequency(StepDirection direction) {
                                                               : roles_.bandStart.text());
   program_.Current.CurrentFrequency = roles_.frequency.text().toStdString();
   MarkRetuned();
-  if (Idle()) TuneFrequency(static_cast<int32_t>(KhzOfText(roles_.frequency.text())));
+  if (Idle()) TuneToField();
   ShowTvChannel();
 }
 
