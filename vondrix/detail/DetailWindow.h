@@ -17,6 +17,7 @@
 
 #include "forms/Forms.h"
 #include "vondrix/detail/DetailLink.h"
+#include "vondrix/detail/PictureScale.h"
 #include "vondrix/detail/SpectrumMath.h"
 #include "vondrix/detail/TwinTable.h"
 
@@ -24,8 +25,6 @@ namespace vondrix {
 
 class Program;
 class ReceiverQueries;
-
-inline constexpr int kPictureHeight = 155;
 
 // The spectrum page's state of one window.
 struct SpectrumState {

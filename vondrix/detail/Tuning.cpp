@@ -55,7 +55,7 @@ void DetailWindow::TuneFrequency(int32_t kHz) {
   const bool answered = QueryStatus();
   ShowPolledStatus();
   if (!answered) {
-    spectrum_.MarkerY = kMarkerBottom;
+    spectrum_.MarkerY = kPictureHeight;
     return;
   }
   const CurrentReceiver& c = program_.Current;
