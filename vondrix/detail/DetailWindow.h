@@ -167,13 +167,6 @@ class DetailWindow : public forms::Form {
   // ScanStep := the caption of the first checked step button (25, 50, 100, 125); none
   // checked keeps it.
   void ReadScanStep();
-  // The scan loop of the Run button. Stops when, after a step, the Run button's caption is
-  // "Run", Halt finds a level above the squelch, a Single or Halt run reaches the band's
-  // end, or, after the messages were processed, ScanElapsedMs reads 0 (Clear) or the
-  // caption reads "Run": then before anything more is sent. However it ends (an error
-  // included) the caption is "Run" again and the poll timer runs again while the window
-  // is open.
-  void RunSpectrumScan();
   // The trace through points 0..n in lime.
   void DrawSpectrumTrace();
   // The microvolt and dBm readouts of the point under the marker.
@@ -251,6 +244,9 @@ class DetailWindow : public forms::Form {
   void StepSquelch(forms::MouseButton button, StepDirection direction);
 
   // Spectrum scan
+  // Run starts the scan (RunSpectrumScan) with the caption "Stop"; however the scan ends (an
+  // error included) the caption is "Run" again. Stop sets the caption "Run", which ends a
+  // running scan after its step.
   void RunButtonClick();
   void PeakClick();
   void NextPeakClick();
@@ -330,6 +326,12 @@ class DetailWindow : public forms::Form {
 
   // Spectrum scan
   bool Idle() const;  // the Run button's caption is "Run"
+  // The scan loop of the Run button. Stops when, after a step, the Run button's caption is
+  // "Run", Halt finds a level above the squelch, a Single or Halt run reaches the band's
+  // end, or, after the messages were processed, ScanElapsedMs reads 0 (Clear) or the
+  // caption reads "Run": then before anything more is sent. However it ends the poll timer
+  // runs again while the window is open.
+  void RunSpectrumScan();
   // The frequency field := mhz, the marker label := the field + "MHZ".
   void ShowScanFrequency(const QString& mhz);
   // The same with the MHz text of kHz.

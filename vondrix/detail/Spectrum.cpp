@@ -145,7 +145,6 @@ void DetailWindow::EndScanAtBandEnd(float f) {
 
 void DetailWindow::RunSpectrumScan() {
   auto paused = PausePolling();
-  ScopeExit idle([this] { roles_.run->setCaption("Run"); });
   platform::Clock& clock = platform::clock();
   const int step = spectrum_.ScanStep;
   if (roles_.sweeps[kHalt]->checked()) {
