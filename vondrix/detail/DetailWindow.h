@@ -72,7 +72,8 @@ class DetailWindow : public forms::Form {
   void SendName();
 
   // The squelch threshold as a red line across both pictures, with the window's squelch
-  // extras (the first model's bar and dB text, the second model's LEDs).
+  // extras (the first model's bar and dB text, the second model's LEDs): the first model's
+  // DrawSquelchLine, the second's ShowSquelch.
   void ShowSquelchThreshold();
   // The same line in black; the first model's bar and text are set as when drawing.
   void EraseSquelchLine();
