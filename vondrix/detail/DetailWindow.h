@@ -12,6 +12,7 @@
 
 #include <QPoint>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -123,6 +124,8 @@ class DetailWindow : public forms::Form {
   // with the window's address that caption lime and the others white. Mouse-up: back up.
   void SelectAntenna(Antenna antenna);
   void ReleaseAntenna(Antenna antenna);
+  // The chosen antenna caption lime, the others white.
+  void ShowChosenAntenna(const forms::StaticText* chosen);
 
   // Designer launch and watch
   // The launch: a running scan and monitor ended, the poll idle until the port is back,
@@ -198,6 +201,8 @@ class DetailWindow : public forms::Form {
   void ClearMonitor();
   // A paint box's frame: black outline, filled with brush.
   static void PaintFrame(forms::PaintBox* box, forms::TColor brush);
+  // An LED column (bottom up): the first count LEDs shown, the rest hidden.
+  static void LightLeds(std::span<forms::StaticText* const> leds, int count);
 
   // Steps of the openers. Each query step retries up to three times and, when none was
   // answered, shows "COM PORT Offline" and returns false: the opener stops there. Reply
