@@ -7,7 +7,10 @@ void DetailWindow::SelectAntenna(Antenna antenna) {
   forms::StaticText* chosen = roles_.antennaFaces[static_cast<int>(antenna)];
   PressFace(chosen);
   // No line out, no reply, or another receiver's: the captions keep their colours.
-  if (!link_.SendAntenna(Address(), antenna)) return;
+  if (link_.SendAntenna(Address(), antenna)) ShowChosenAntenna(chosen);
+}
+
+void DetailWindow::ShowChosenAntenna(const forms::StaticText* chosen) {
   for (forms::StaticText* face : roles_.antennaFaces)
     face->setColor(face == chosen ? forms::clLime : forms::clWhite);
 }

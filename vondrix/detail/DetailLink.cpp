@@ -4,6 +4,7 @@
 
 #include "runtime/Convert.h"
 #include "vondrix/buslink/Protocol.h"
+#include "vondrix/network/ReceiverQueries.h"
 
 namespace vondrix {
 
@@ -71,21 +72,17 @@ bool DetailLink::QueryEqPreset(const std::string& a) {
 }
 
 DetailLink::NameWrite DetailLink::SendName(const std::string& a) {
-  bus_.CommandBuffer = protocol::SetName(a, cur_.CurrentName);
-  bus_.SendCommand();
+  const std::string reply = bus_.Transact(protocol::SetName(a, cur_.CurrentName));
   if (!bus_.LineSent) return NameWrite::NotSent;
-  bus_.ReadReply();
-  return protocol::ExactAck(bus_.CommandBuffer, a) ? NameWrite::Acknowledged : NameWrite::Refused;
+  return protocol::ExactAck(reply, a) ? NameWrite::Acknowledged : NameWrite::Refused;
 }
 
 // Group, channel and frequency
 
 DetailLink::TuneAck DetailLink::Tune(const std::string& a, const std::string& code) {
-  bus_.CommandBuffer = protocol::Tune(a, code);
-  bus_.SendCommand();
+  const std::string reply = bus_.Transact(protocol::Tune(a, code));
   if (!bus_.LineSent) return TuneAck::NotSent;
-  bus_.ReadReply();
-  if (protocol::LengthIs4(bus_.CommandBuffer)) return TuneAck::Acknowledged;
+  if (protocol::LengthIs4(reply)) return TuneAck::Acknowledged;
   bus_.CommandBuffer.clear();
   return TuneAck::Refused;
 }
@@ -100,9 +97,7 @@ std::optional<std::string> DetailLink::SendGroupChannel(const std::string& a,
 
 void DetailLink::QueryGroupInfo(const std::string& a) {
   const std::string reply = bus_.Transact(protocol::Query(a, 'H'));
-  if (reply.empty()) return;
-  cur_.GroupCount = Field(reply, 4, 2);
-  cur_.ChannelsPerGroup[0] = protocol::HexStrict(Field(reply, 6, 2));
+  if (!reply.empty()) ReadNewGroupTable(reply, cur_);
 }
 
 // Squelch

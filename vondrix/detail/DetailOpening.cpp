@@ -3,7 +3,6 @@
 #include "runtime/Convert.h"
 #include "vondrix/buslink/Protocol.h"
 #include "vondrix/detail/DetailWindow.h"
-#include "vondrix/detail/GroupNumbers.h"
 #include "vondrix/detail/MhzText.h"
 #include "vondrix/network/MainScreen.h"
 #include "vondrix/network/Program.h"
@@ -71,7 +70,7 @@ bool DetailWindow::TunedByFrequency() const {
 }
 
 bool DetailWindow::QueryGroupChannelStep() {
-  const bool wide = FirmwareNumber() >= traits_.newFormatFirmware;
+  const bool wide = NewFormat();
   const bool answered = Retry([&] {
     if (wide)
       link_.QueryDetailGroupChannel(Address());
@@ -106,19 +105,13 @@ bool DetailWindow::QueryBandStep() {
 }
 
 bool DetailWindow::QueryGroupTableStep() {
-  const bool answered =
-      WithRetries(program_.Bus, kOpenerTries, [this] { queries().QueryGroupTable(slot_); });
-  if (program_.Ending) return false;
-  // Renumbered from the table just read; without a reply the opener stops anyway.
-  if (answered && FirmwareNumber() >= traits_.shiftedDisplayFirmware) {
+  if (!Retry([this] { queries().QueryGroupTable(slot_); })) return false;
+  if (ShiftedDisplay()) {
     const CurrentReceiver& c = program_.Current;
-    const ShownGroupChannel shown =
-        ShiftedGroupChannel(HexStrict(c.GroupCount), HexStrict(c.CurrentGroup),
-                            HexStrict(c.CurrentChannel), c.ChannelsPerGroup[0]);
-    ShowGroupChannel(shown.group, shown.channel);
+    ShowShiftedGroupChannel(HexStrict(c.GroupCount), HexStrict(c.CurrentGroup),
+                            HexStrict(c.CurrentChannel));
   }
-  if (!answered) forms::ShowMessage("COM PORT Offline");
-  return answered;
+  return true;
 }
 
 bool DetailWindow::QuerySquelchStep() {

@@ -45,9 +45,7 @@ void DetailWindow::SquelchLine(forms::TColor pen, bool showLeds) {
     roles_.squelchText->setCaption(v.text);
   }
   if (showLeds && !roles_.squelchLeds.empty()) {
-    const int lit = SquelchLedsLit(protocol::HexOr(c.SquelchLevel, -1));
-    for (int i = 0; i < static_cast<int>(roles_.squelchLeds.size()); ++i)
-      roles_.squelchLeds[i]->setVisible(i < lit);
+    LightLeds(roles_.squelchLeds, SquelchLedsLit(protocol::HexOr(c.SquelchLevel, -1)));
   }
 }
 
@@ -112,6 +110,10 @@ void DetailWindow::ClearMonitor() {
   monitor_.MonitorCount = 0;
   roles_.monitorElapsed.setText("00:00:00");
   ShowSquelchThreshold();
+}
+
+void DetailWindow::LightLeds(std::span<forms::StaticText* const> leds, int count) {
+  for (int i = 0; i < static_cast<int>(leds.size()); ++i) leds[i]->setVisible(i < count);
 }
 
 void DetailWindow::PaintFrame(forms::PaintBox* box, forms::TColor brush) {

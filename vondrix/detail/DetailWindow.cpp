@@ -10,6 +10,8 @@ namespace vondrix {
 
 DetailWindow::DetailWindow(Program& program, const TwinTraits& traits)
     : program_(program), traits_(traits), link_(program.Bus, program.Current, program.Detail) {
+  setBorderStyle(forms::bsSingle);  // a fixed frame with only the close button
+  setBorderIcons(forms::biSystemMenu);
   // Every point keeps its index as x, also the one past the picture that the scroll reads.
   std::vector<QPoint> trace(traits.monitorCapacity);
   for (int i = 0; i < traits.monitorCapacity; ++i) trace[i] = QPoint(i, kMonitorBaseline);
@@ -66,8 +68,7 @@ void DetailWindow::ShowOffline() {
 void DetailWindow::FormClose(forms::CloseAction& action) {
   roles_.pollTimer->setEnabled(false);
   program_.Net.PollingEnabled = 1;
-  roles_.run->setCaption("Run");  // a running scan ends at its next step
-  monitor_.MonitorRunning = 0;    // and a running RF monitor at its next pass
+  StopLongLoops();
   action = forms::caHide;
 }
 

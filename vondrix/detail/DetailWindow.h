@@ -12,11 +12,13 @@
 
 #include <QPoint>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "forms/Forms.h"
 #include "vondrix/detail/DetailLink.h"
+#include "vondrix/detail/PictureScale.h"
 #include "vondrix/detail/SpectrumMath.h"
 #include "vondrix/detail/TwinTable.h"
 
@@ -24,8 +26,6 @@ namespace vondrix {
 
 class Program;
 class ReceiverQueries;
-
-inline constexpr int kPictureHeight = 155;
 
 // The spectrum page's state of one window.
 struct SpectrumState {
@@ -73,7 +73,8 @@ class DetailWindow : public forms::Form {
   void SendName();
 
   // The squelch threshold as a red line across both pictures, with the window's squelch
-  // extras (the first model's bar and dB text, the second model's LEDs).
+  // extras (the first model's bar and dB text, the second model's LEDs): the first model's
+  // DrawSquelchLine, the second's ShowSquelch.
   void ShowSquelchThreshold();
   // The same line in black; the first model's bar and text are set as when drawing.
   void EraseSquelchLine();
@@ -123,6 +124,8 @@ class DetailWindow : public forms::Form {
   // with the window's address that caption lime and the others white. Mouse-up: back up.
   void SelectAntenna(Antenna antenna);
   void ReleaseAntenna(Antenna antenna);
+  // The chosen antenna caption lime, the others white.
+  void ShowChosenAntenna(const forms::StaticText* chosen);
 
   // Designer launch and watch
   // The launch: a running scan and monitor ended, the poll idle until the port is back,
@@ -168,13 +171,6 @@ class DetailWindow : public forms::Form {
   // ScanStep := the caption of the first checked step button (25, 50, 100, 125); none
   // checked keeps it.
   void ReadScanStep();
-  // The scan loop of the Run button. Stops when, after a step, the Run button's caption is
-  // "Run", Halt finds a level above the squelch, a Single or Halt run reaches the band's
-  // end, or, after the messages were processed, ScanElapsedMs reads 0 (Clear) or the
-  // caption reads "Run": then before anything more is sent. However it ends (an error
-  // included) the caption is "Run" again and the poll timer runs again while the window
-  // is open.
-  void RunSpectrumScan();
   // The trace through points 0..n in lime.
   void DrawSpectrumTrace();
   // The microvolt and dBm readouts of the point under the marker.
@@ -205,6 +201,8 @@ class DetailWindow : public forms::Form {
   void ClearMonitor();
   // A paint box's frame: black outline, filled with brush.
   static void PaintFrame(forms::PaintBox* box, forms::TColor brush);
+  // An LED column (bottom up): the first count LEDs shown, the rest hidden.
+  static void LightLeds(std::span<forms::StaticText* const> leds, int count);
 
   // Steps of the openers. Each query step retries up to three times and, when none was
   // answered, shows "COM PORT Offline" and returns false: the opener stops there. Reply
@@ -252,6 +250,9 @@ class DetailWindow : public forms::Form {
   void StepSquelch(forms::MouseButton button, StepDirection direction);
 
   // Spectrum scan
+  // Run starts the scan (RunSpectrumScan) with the caption "Stop"; however the scan ends (an
+  // error included) the caption is "Run" again. Stop sets the caption "Run", which ends a
+  // running scan after its step.
   void RunButtonClick();
   void PeakClick();
   void NextPeakClick();
@@ -317,17 +318,32 @@ class DetailWindow : public forms::Form {
   int BandPointCount() const;
 
   // Group, channel and frequency
-  bool NewFormat() const;  // the wide D set form and the new group table
+  bool NewFormat() const;       // the wide D set form and the new group table
+  bool ShiftedDisplay() const;  // group and channel shown shifted (GroupNumbers.h)
+  // The group and channel controls show group and channel as shifted for groupCount groups.
+  void ShowShiftedGroupChannel(int groupCount, int group, int channel);
   // The kHz of the band start and stop texts, single precision.
   float BandStartKhz() const;
   float BandStopKhz() const;
   // The slot's status character after a manual retune.
   void MarkRetuned();
+  // Tunes to the kHz of the frequency field's text.
+  void TuneToField();
 
   // Spectrum scan
   bool Idle() const;  // the Run button's caption is "Run"
-  // The frequency field and marker label := the MHz text of kHz (label + "MHZ").
+  // The scan loop of the Run button. Stops when, after a step, the Run button's caption is
+  // "Run", Halt finds a level above the squelch, a Single or Halt run reaches the band's
+  // end, or, after the messages were processed, ScanElapsedMs reads 0 (Clear) or the
+  // caption reads "Run": then before anything more is sent. However it ends the poll timer
+  // runs again while the window is open.
+  void RunSpectrumScan();
+  // The frequency field := mhz, the marker label := the field + "MHZ".
+  void ShowScanFrequency(const QString& mhz);
+  // The same with the MHz text of kHz.
   void ShowScanFrequency(long double kHz);
+  // Peak and Next P: the field and label at point i's frequency, the marker moved to point i.
+  void JumpMarkerTo(int i);
   // The marker's x and y := those of point i.
   void MarkerToPoint(int i);
   // The point the marker index names, bounded to the band's points.

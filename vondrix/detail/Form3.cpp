@@ -49,8 +49,6 @@ void TForm3::WireEvents() {
 
 void TForm3::FormCreate() {
   for (QPoint& p : spectrum_.SpectrumPoints) p.setY(kPictureHeight);
-  for (std::vector<QPoint>& trace : monitor_.traces)
-    for (int i = 0; i <= kForm3Traits.pictureWidth; ++i) trace[i] = QPoint(i, 154);
   CreatePictures();
   StaticText49->hide();
   StaticText50->hide();

@@ -120,7 +120,6 @@ class TForm3 : public DetailWindow {
   void BitBtn11Click();
   void BitBtn20Click() { ClearSpectrum(); }
   void BitBtn17Click() { ClearMonitor(); }
-  void DrawSquelchLine() { ShowSquelchThreshold(); }
   void PaintBox1Paint();
   void PaintBox2Paint();
 

@@ -1,6 +1,6 @@
 // TForm3's controls: where each sits, its size, colour, font and form text.
 #include "vondrix/detail/Form3.h"
-#include "vondrix/detail/LayoutKit.h"
+#include "vondrix/detail/TwinLayout.h"
 
 #include <tuple>
 
@@ -39,22 +39,16 @@ forms::Label* ElapsedLabel(QWidget* page, const char* name) {
 TForm3::TForm3(Program& program)
     : DetailWindow(program, kForm3Traits), MarkerIndex3(spectrum_.MarkerIndex) {
   setCaption("Detail Functions");
-  setBorderStyle(forms::bsSingle);
-  setBorderIcons(forms::biSystemMenu);
   setClientSize(593, 525);
   BuildReceiverBlock();
   BuildStatusPanel();
   PageControl1 = Put<forms::PageControl>(this, "PageControl1", {4, 278, 585, 243});
-  TabSheet1 = new forms::TabSheet(PageControl1, "Spectrum");
-  TabSheet1->setObjectName("TabSheet1");
-  TabSheet2 = new forms::TabSheet(PageControl1, "RF-Monitor");
-  TabSheet2->setObjectName("TabSheet2");
+  roles_.sheets = TabSheets(PageControl1, {"Spectrum", "RF-Monitor"});
+  TabSheet1 = roles_.sheets[0];
+  TabSheet2 = roles_.sheets[1];
   BuildSpectrumPage();
   BuildMonitorPage();
-  Timer2 = new forms::Timer(this);
-  Timer2->setObjectName("Timer2");
-  Timer2->setEnabled(false);
-  Timer2->setInterval(kForm3Traits.pollIntervalMs);
+  Timer2 = StoppedTimer(this, "Timer2", kForm3Traits.pollIntervalMs);
 
   roles_.address = Edit1;
   roles_.nameEdit = Edit2;
@@ -76,7 +70,6 @@ TForm3::TForm3(Program& program)
   roles_.steps = {RadioButton3, RadioButton4, RadioButton5, RadioButton6};
   roles_.sweeps = {RadioButton7, RadioButton8, RadioButton9};
   roles_.pages = PageControl1;
-  roles_.sheets = {TabSheet1, TabSheet2};
   roles_.spectrumImage = Image1;
   roles_.monitorImage = Image2;
   roles_.monitorReadouts = {{StaticText27, StaticText28}, {StaticText29, StaticText30}};
@@ -245,11 +238,7 @@ void TForm3::BuildMonitorPage() {
   for (forms::StaticText* t : {StaticText23, StaticText29, StaticText30})
     t->setColor(forms::clInfoBk);
 
-  RadioButton1 = Put<forms::RadioButton>(page, "RadioButton1", {448, 60, 60, 16});
-  RadioButton1->setCaption("Fast");
-  RadioButton1->setChecked(true);
-  RadioButton2 = Put<forms::RadioButton>(page, "RadioButton2", {448, 80, 60, 16});
-  RadioButton2->setCaption("Slow");
+  std::tie(RadioButton1, RadioButton2) = BuildSpeedChoice(page, 448, 60);
   BitBtn15 = Button(page, "BitBtn15", {448, 115, 55, 20}, "Run");
   BitBtn16 = Button(page, "BitBtn16", {506, 115, 55, 20}, "Stop");
   BitBtn17 = Button(page, "BitBtn17", {448, 140, 55, 20}, "Clear");

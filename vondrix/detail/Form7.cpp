@@ -42,9 +42,7 @@ void TForm7::ShowAntennaFromPanel() {
                               : letter == "B" ? StaticText47
                               : letter == "A" ? StaticText45
                                               : nullptr;
-  if (!chosen) return;
-  for (forms::StaticText* face : {StaticText45, StaticText46, StaticText47})
-    face->setColor(face == chosen ? forms::clLime : forms::clWhite);
+  if (chosen) ShowChosenAntenna(chosen);
 }
 
 void TForm7::OpenDetailZ3K() {
@@ -84,12 +82,9 @@ void TForm7::ShowPolledStatus() {
 void TForm7::UpdateMeters() {
   const CurrentReceiver& c = program_.Current;
   const DetailState& d = program_.Detail;
-  auto light = [](auto& leds, int count) {
-    for (int i = 0; i < static_cast<int>(leds.size()); ++i) leds[i]->setVisible(i < count);
-  };
-  light(RfLeds, RfLedCount(d.StatusRfA, c.RfCalLowA, c.RfCalHighA));
-  light(AfLeds, AfLedCount(d.StatusAf));
-  light(BatteryLeds, BatteryLedCount(d.StatusBattery));
+  LightLeds(RfLeds, RfLedCount(d.StatusRfA, c.RfCalLowA, c.RfCalHighA));
+  LightLeds(AfLeds, AfLedCount(d.StatusAf));
+  LightLeds(BatteryLeds, BatteryLedCount(d.StatusBattery));
 }
 
 void TForm7::UpdateDirectionPie() {

@@ -3,8 +3,8 @@
 #include <tuple>
 
 #include "vondrix/detail/Form7.h"
-#include "vondrix/detail/LayoutKit.h"
 #include "vondrix/detail/Pictures.h"
+#include "vondrix/detail/TwinLayout.h"
 
 namespace vondrix {
 
@@ -48,39 +48,34 @@ forms::StaticText* Face(QWidget* parent, const char* name, QRect r, forms::TColo
   return face;
 }
 
+// "Elapsed" at captionLeft and the time under it at textLeft.
+forms::StaticText* ElapsedBox(QWidget* page, const char* name, int captionLeft, int textLeft) {
+  Caption(page, captionLeft, 161, "Elapsed");
+  auto* t = ArialBold(Text(page, name, {textLeft, 181, 89, 28}, "00:00:00", forms::taCenter));
+  t->setColor(forms::clWhite);
+  return t;
+}
+
 }  // namespace
 
 TForm7::TForm7(Program& program)
     : DetailWindow(program, kForm7Traits), MarkerIndex7(spectrum_.MarkerIndex) {
   setCaption("Zarnel Detail Functions");
-  setBorderStyle(forms::bsSingle);
-  setBorderIcons(forms::biSystemMenu);
   setOuterSize(607, 577);
   setColor(kBackground);
   BuildReceiverBlock();
   BuildExtras();
   BuildLedColumns();
   PageControl1 = Put<forms::PageControl>(this, "PageControl1", {4, 290, 591, 256});
-  const char* sheets[] = {"Spectrum", "RF Monitor", "Microphone EQ"};
-  for (int i = 0; i < 3; ++i) {
-    auto* sheet = new forms::TabSheet(PageControl1, sheets[i]);
-    sheet->setObjectName(QString("TabSheet%1").arg(i + 1));
-    roles_.sheets.push_back(sheet);
-  }
+  roles_.sheets = TabSheets(PageControl1, {"Spectrum", "RF Monitor", "Microphone EQ"});
   TabSheet1 = roles_.sheets[0];
   TabSheet2 = roles_.sheets[1];
   TabSheet3 = roles_.sheets[2];
   BuildSpectrumPage();
   BuildMonitorPage();
   BuildEqPage();
-  Timer1 = new forms::Timer(this);
-  Timer1->setObjectName("Timer1");
-  Timer1->setEnabled(false);
-  Timer1->setInterval(kForm7Traits.pollIntervalMs);
-  Timer2 = new forms::Timer(this);
-  Timer2->setObjectName("Timer2");
-  Timer2->setEnabled(false);
-  Timer2->setInterval(500);
+  Timer1 = StoppedTimer(this, "Timer1", kForm7Traits.pollIntervalMs);
+  Timer2 = StoppedTimer(this, "Timer2", 500);
 
   roles_.address = StaticText28;
   roles_.nameEdit = Edit1;
@@ -272,10 +267,7 @@ void TForm7::BuildSpectrumPage() {
            RadioButton9) = std::tuple_cat(scan.radios);
   RadioButton3->setChecked(true);
 
-  Caption(page, 488, 161, "Elapsed");
-  StaticText64 =
-      ArialBold(Text(page, "StaticText64", {491, 181, 89, 28}, "00:00:00", forms::taCenter));
-  StaticText64->setColor(forms::clWhite);
+  StaticText64 = ElapsedBox(page, "StaticText64", 488, 491);
 }
 
 void TForm7::BuildMonitorPage() {
@@ -293,18 +285,11 @@ void TForm7::BuildMonitorPage() {
     t->setColor(forms::clWhite);
     t->setFontBold(true);
   }
-  RadioButton1 = Put<forms::RadioButton>(page, "RadioButton1", {418, 76, 60, 16});
-  RadioButton1->setCaption("Fast");
-  RadioButton1->setChecked(true);
-  RadioButton2 = Put<forms::RadioButton>(page, "RadioButton2", {418, 96, 60, 16});
-  RadioButton2->setCaption("Slow");
+  std::tie(RadioButton1, RadioButton2) = BuildSpeedChoice(page, 418, 76);
   BitBtn8 = Button(page, "BitBtn8", {512, 20, 57, 25}, "Run");
   BitBtn9 = Button(page, "BitBtn9", {512, 60, 57, 25}, "Stop");
   BitBtn10 = Button(page, "BitBtn10", {512, 100, 57, 25}, "Clear");
-  Caption(page, 418, 161, "Elapsed");
-  StaticText75 =
-      ArialBold(Text(page, "StaticText75", {418, 181, 89, 28}, "00:00:00", forms::taCenter));
-  StaticText75->setColor(forms::clWhite);
+  StaticText75 = ElapsedBox(page, "StaticText75", 418, 418);
 }
 
 void TForm7::BuildEqPage() {

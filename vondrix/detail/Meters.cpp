@@ -1,7 +1,5 @@
 #include "vondrix/detail/Meters.h"
 
-#include <cmath>
-
 #include "vondrix/detail/RfLevel.h"
 
 namespace vondrix {
@@ -9,8 +7,7 @@ namespace vondrix {
 int RfLedCount(int raw, int calLowA, int calHighA) {
   static constexpr int kThresholds[kRfLeds] = {2,  5,   8,   10,  20,  40,  60,
                                                80, 100, 120, 200, 350, 550, 750};
-  const int db = static_cast<int>(RfDb(raw, calLowA, calHighA));
-  const float microvolts = static_cast<float>(std::pow(10.0L, 0.05L * db));
+  const float microvolts = Microvolts(LevelDb(raw, calLowA, calHighA));
   int count = 0;
   for (int t : kThresholds)
     if (microvolts >= t) ++count;

@@ -14,7 +14,7 @@ int MonitorPixels(int raw, int low, int high) {
 
 int MonitorY(int pixels) {
   if (pixels <= 1) return kMonitorBaseline;
-  return std::max(155 - pixels, kMonitorTop);
+  return std::max(kPictureHeight - pixels, kMonitorTop);
 }
 
 }  // namespace vondrix

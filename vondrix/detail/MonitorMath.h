@@ -7,10 +7,13 @@
 // equal calibration pair has no scale and plots every reading at 0 dB.
 #pragma once
 
+#include "vondrix/detail/PictureScale.h"
+
 namespace vondrix {
 
-inline constexpr int kMonitorBaseline = 154;  // where a trace starts and where no signal lies
-inline constexpr int kMonitorTop = 5;         // the highest row a sample reaches
+// Where a trace starts and where no signal lies: the row above the pictures' bottom.
+inline constexpr int kMonitorBaseline = kPictureHeight - 1;
+inline constexpr int kMonitorTop = 5;  // the highest row a sample reaches
 
 // The height of a raw reading on the pair's scale, in pixels.
 int MonitorPixels(int raw, int low, int high);

@@ -16,6 +16,12 @@ float RfSlope(int low, int high);
 // The reading raw on the pair's dB scale, unrounded; 0 for an equal pair.
 long double RfDb(long double raw, int low, int high);
 
+// Whole dB of raw on the pair's scale, truncated toward zero (0 for an equal pair).
+int LevelDb(int raw, int low, int high);
+
+// A level in microvolts, 10^(dB / 20): the power in extended precision, held in single.
+float Microvolts(long double db);
+
 // The first model compares its antennas after lifting the reading of the antenna with the
 // smaller low calibration value by the difference of the two low values.
 struct AntennaReadings {

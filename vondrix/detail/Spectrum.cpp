@@ -69,9 +69,22 @@ void DetailWindow::ShowMarkerLevel() {
   roles_.dbm.setText(DbmText(y));
 }
 
-void DetailWindow::ShowScanFrequency(long double kHz) {
-  roles_.frequency.setText(MhzText(kHz));
+void DetailWindow::ShowScanFrequency(const QString& mhz) {
+  roles_.frequency.setText(mhz);
   roles_.markerLabel.setText(roles_.frequency.text() + "MHZ");
+}
+
+void DetailWindow::ShowScanFrequency(long double kHz) {
+  ShowScanFrequency(MhzText(kHz));
+}
+
+void DetailWindow::JumpMarkerTo(int i) {
+  ShowScanFrequency(BandStartKhz() + static_cast<float>((i - 1) * 25));
+  MarkerToPoint(MarkerPoint());
+  EraseMarker();
+  spectrum_.MarkerIndex = i;
+  MarkerToPoint(i);
+  DrawMarker();
 }
 
 void DetailWindow::RunButtonClick() {
@@ -85,8 +98,7 @@ void DetailWindow::RunButtonClick() {
   monitor_.MonitorRunning = 0;
   const QString label = roles_.markerLabel.text();
   if (label.left(3) == "   " || LabelKhz(label) + spectrum_.ScanStep >= BandStopKhz()) {
-    roles_.markerLabel.setText(roles_.bandStart.text() + "MHZ");
-    roles_.frequency.setText(roles_.bandStart.text());
+    ShowScanFrequency(roles_.bandStart.text());
   }
   RunSpectrumScan();
 }
@@ -119,23 +131,20 @@ void DetailWindow::SampleAt(float f) {
 void DetailWindow::EndScanAtBandEnd(float f) {
   ShowSquelchThreshold();
   if (roles_.sweeps[kContinuous]->checked()) {
-    roles_.frequency.setText(roles_.bandStart.text());
-    roles_.markerLabel.setText(roles_.frequency.text() + "MHZ");
+    ShowScanFrequency(roles_.bandStart.text());
     program_.Current.CurrentFrequency = roles_.frequency.text().toStdString();
     EraseMarker();
     ShowTvChannel();
     return;
   }
   roles_.run->setCaption("Run");
-  roles_.frequency.setText(MhzText(f - static_cast<long double>(spectrum_.ScanStep)));
+  ShowScanFrequency(f - static_cast<long double>(spectrum_.ScanStep));
   program_.Current.CurrentFrequency = roles_.frequency.text().toStdString();
-  roles_.markerLabel.setText(roles_.frequency.text() + "MHZ");
   ShowTvChannel();
 }
 
 void DetailWindow::RunSpectrumScan() {
   auto paused = PausePolling();
-  ScopeExit idle([this] { roles_.run->setCaption("Run"); });
   platform::Clock& clock = platform::clock();
   const int step = spectrum_.ScanStep;
   if (roles_.sweeps[kHalt]->checked()) {
@@ -148,8 +157,7 @@ void DetailWindow::RunSpectrumScan() {
     float f = KhzOfText(roles_.frequency.text());
     if (f < BandStartKhz()) {
       // Typed below the band during the scan: the sweep starts again at the band start.
-      roles_.frequency.setText(roles_.bandStart.text());
-      roles_.markerLabel.setText(roles_.frequency.text() + "MHZ");
+      ShowScanFrequency(roles_.bandStart.text());
       f = BandStartKhz();
     }
     if (f <= BandStopKhz()) {
@@ -186,14 +194,9 @@ void DetailWindow::PeakClick() {
   roles_.run->setCaption("Run");
   ShowNoGroupChannel();
   const int best = FindPeak(spectrum_.SpectrumPoints, BandPointCount(), spectrum_.LastPeakY);
-  ShowScanFrequency(BandStartKhz() + static_cast<float>((best - 1) * 25));
-  MarkerToPoint(MarkerPoint());
-  EraseMarker();
-  spectrum_.MarkerIndex = best;
-  MarkerToPoint(best);
-  DrawMarker();
+  JumpMarkerTo(best);
   ShowMarkerLevel();
-  TuneFrequency(static_cast<int32_t>(KhzOfText(roles_.frequency.text())));
+  TuneToField();
 }
 
 void DetailWindow::NextPeakClick() {
@@ -203,16 +206,11 @@ void DetailWindow::NextPeakClick() {
   const std::optional<int> found =
       FindNextPeak(spectrum_.SpectrumPoints, BandPointCount(), spectrum_.LastPeakY);
   if (!found) return;
-  ShowScanFrequency(BandStartKhz() + static_cast<float>((*found - 1) * 25));
-  MarkerToPoint(MarkerPoint());
-  EraseMarker();
-  spectrum_.MarkerIndex = *found;
-  MarkerToPoint(*found);
-  DrawMarker();
+  JumpMarkerTo(*found);
   ShowSquelchThreshold();
   DrawSpectrumTrace();
   ShowMarkerLevel();
-  TuneFrequency(static_cast<int32_t>(KhzOfText(roles_.frequency.text())));
+  TuneToField();
 }
 
 void DetailWindow::StepMarker(StepDirection direction) {
@@ -232,7 +230,7 @@ void DetailWindow::StepMarker(StepDirection direction) {
   program_.Current.CurrentFrequency = roles_.frequency.text().toStdString();
   spectrum_.MarkerIndex = BoundedIndex(SpectrumIndex(f, BandStartKhz()), BandPointCount());
   if (Idle()) {
-    TuneFrequency(static_cast<int32_t>(KhzOfText(roles_.frequency.text())));
+    TuneToField();
     DrawSpectrumTrace();
   }
   MarkerToPoint(MarkerPoint());
@@ -281,7 +279,7 @@ void DetailWindow::SpectrumMouseUp(forms::MouseButton button, int x, int y) {
   if (button == forms::mbLeft && InsidePicture(x, y)) {
     ShowScanFrequency(PutMarkerAtMouse(x));
     MarkRetuned();
-    if (Idle()) TuneFrequency(static_cast<int32_t>(KhzOfText(roles_.frequency.text())));
+    if (Idle()) TuneToField();
     DrawSpectrumTrace();
     MarkerToPoint(MarkerPoint());
     ShowSquelchThreshold();

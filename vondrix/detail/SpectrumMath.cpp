@@ -4,16 +4,10 @@
 #include <cmath>
 
 #include "runtime/FloatText.h"
+#include "vondrix/detail/PictureScale.h"
 #include "vondrix/detail/RfLevel.h"
 
 namespace vondrix {
-
-namespace {
-
-constexpr long double kGridPerKhz = 0.04L;  // one 25 kHz step per kHz
-constexpr int kBottom = 155;
-
-}  // namespace
 
 int BandPoints(int32_t bandStepCount) {
   return std::clamp(bandStepCount, 1, kSpectrumPoints - 1);
@@ -43,13 +37,13 @@ float MouseFrequency(int x, int width, int n, float startKhz) {
 }
 
 QString DbmText(int y) {
-  const float d = static_cast<float>(0.4L * (kBottom - y));
+  const float d = static_cast<float>(0.4L * (kPictureHeight - y));
   return runtime::FloatToStrF(d - 107.0L, runtime::FloatFormat::ffNumber, 3, 1) + "dBm";
 }
 
 QString MicrovoltText(int y) {
-  const float d = static_cast<float>(0.4L * (kBottom - y));
-  const float uv = static_cast<float>(std::pow(10.0L, 0.05L * d));
+  const float d = static_cast<float>(0.4L * (kPictureHeight - y));
+  const float uv = Microvolts(d);
   return runtime::FloatToStrF(uv, runtime::FloatFormat::ffNumber, 4, 1) + "uV";
 }
 

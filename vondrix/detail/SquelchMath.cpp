@@ -3,19 +3,19 @@
 #include <algorithm>
 
 #include "runtime/FloatText.h"
+#include "vondrix/detail/PictureScale.h"
 #include "vondrix/detail/RfLevel.h"
 
 namespace vondrix {
 
 namespace {
-constexpr int kPictureBottom = 155;
 constexpr int kWidestSquelchBar = 210;
 }  // namespace
 
 SquelchThresholdView SquelchThreshold(int threshold, int low, int high) {
   SquelchThresholdView v;
   v.db = static_cast<float>(RfDb(threshold, low, high));
-  v.y = kPictureBottom - static_cast<int>(2.5L * v.db);
+  v.y = kPictureHeight - static_cast<int>(2.5L * v.db);
   v.barWidth = SquelchBarWidth(v.db);
   v.text = runtime::FloatToStrF(v.db, runtime::FloatFormat::ffFixed, 3, 1) + "dB";
   return v;

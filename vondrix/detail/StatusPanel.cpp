@@ -1,10 +1,10 @@
 #include "vondrix/detail/StatusPanel.h"
 
-#include <cmath>
 #include <limits>
 
 #include "vondrix/buslink/Protocol.h"
 #include "vondrix/detail/RfLevel.h"
+#include "vondrix/network/StatusMath.h"
 
 namespace vondrix {
 namespace {
@@ -18,7 +18,7 @@ float BarValue(int level) {
 RfBarView BarOf(int level, float bar) {
   RfBarView view;
   if (bar > 1) view.width = bar > 260 ? kWidestBar : static_cast<int>(bar);
-  const float microvolts = static_cast<float>(std::pow(10.0L, 0.05L * level));
+  const float microvolts = Microvolts(level);
   if (microvolts > 100)
     view.color = PanelColor::Lime;
   else if (microvolts > 10 && microvolts < 100)
@@ -28,24 +28,12 @@ RfBarView BarOf(int level, float bar) {
   return view;
 }
 
-void BatteryOf(int code, StatusPanelView& v) {
-  struct Range {
-    int low, high;
-    const char* text;
-    PanelColor color;
-  };
-  static constexpr Range kRanges[] = {{17, 21, "100%", PanelColor::Lime},
-                                      {22, 26, "80%", PanelColor::Lime},
-                                      {27, 31, "40%", PanelColor::Yellow},
-                                      {32, 35, "10%", PanelColor::Red}};
-  v.batteryText = "OFF";
-  v.batteryColor = PanelColor::Aqua;
-  for (const Range& r : kRanges) {
-    if (code >= r.low && code <= r.high) {
-      v.batteryText = r.text;
-      v.batteryColor = r.color;
-    }
-  }
+// The battery box's colour for the text the battery table gives; "OFF" stays aqua.
+PanelColor BatteryColor(const std::string& text) {
+  if (text == "100%" || text == "80%") return PanelColor::Lime;
+  if (text == "40%") return PanelColor::Yellow;
+  if (text == "10%") return PanelColor::Red;
+  return PanelColor::Aqua;
 }
 
 bool CountOne(int level, int sq, int32_t& above, int32_t& count) {
@@ -60,10 +48,6 @@ bool CountOne(int level, int sq, int32_t& above, int32_t& count) {
 }
 
 }  // namespace
-
-int LevelDb(int raw, int low, int high) {
-  return static_cast<int>(RfDb(raw, low, high));
-}
 
 StatusPanelView ComputeStatusPanel(const StatusBytes& s, const Calibration& c,
                                    const std::string& squelchThreshold) {
@@ -97,7 +81,8 @@ StatusPanelView ComputeStatusPanel(const StatusBytes& s, const Calibration& c,
     v.peakLamp = w > kWidestBar ? PanelColor::Red : PanelColor::Lime;
     v.deviationWidth = w > kWidestBar ? kWidestBar : w;
   }
-  BatteryOf(s.StatusBattery, v);
+  v.batteryText = BatteryQ5V(s.StatusBattery).text;
+  v.batteryColor = BatteryColor(v.batteryText);
   return v;
 }
 

@@ -40,9 +40,6 @@ struct StatusPanelView {
   PanelColor batteryColor = PanelColor::Aqua;
 };
 
-// Whole dB of raw on the pair's scale, truncated toward zero (0 for an equal pair).
-int LevelDb(int raw, int low, int high);
-
 // The panel for one status reply. squelchThreshold is the receiver's 2-digit hexadecimal
 // threshold text; text that is no number counts as 1.
 StatusPanelView ComputeStatusPanel(const StatusBytes& s, const Calibration& c,

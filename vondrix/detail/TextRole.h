@@ -21,9 +21,6 @@ class TextRole {
     if (edit_) edit_->setText(text);
     if (label_) label_->setCaption(text);
   }
-  QWidget* widget() const {
-    return edit_ ? static_cast<QWidget*>(edit_) : static_cast<QWidget*>(label_);
-  }
 
  private:
   forms::Edit* edit_ = nullptr;

@@ -20,6 +20,16 @@ bool DetailWindow::NewFormat() const {
   return FirmwareNumber() >= traits_.newFormatFirmware;
 }
 
+bool DetailWindow::ShiftedDisplay() const {
+  return FirmwareNumber() >= traits_.shiftedDisplayFirmware;
+}
+
+void DetailWindow::ShowShiftedGroupChannel(int groupCount, int group, int channel) {
+  const ShownGroupChannel shown =
+      ShiftedGroupChannel(groupCount, group, channel, program_.Current.ChannelsPerGroup[0]);
+  ShowGroupChannel(shown.group, shown.channel);
+}
+
 float DetailWindow::BandStartKhz() const {
   return KhzOfText(roles_.bandStart.text());
 }
@@ -39,23 +49,23 @@ void DetailWindow::TuneFrequency(int32_t kHz) {
   const DetailLink::TuneAck ack = link_.Tune(Address(), code);
   if (ack == DetailLink::TuneAck::NotSent) return;
   if (ack == DetailLink::TuneAck::Refused) {
-    if (traits_.refusedTuneClosesWindow) {
-      roles_.pollTimer->setEnabled(false);
-      ShowOffline();
-      close();
-    }
+    if (traits_.refusedTuneClosesWindow) GoOffline();
     return;
   }
   const bool answered = QueryStatus();
   ShowPolledStatus();
   if (!answered) {
-    spectrum_.MarkerY = kMarkerBottom;
+    spectrum_.MarkerY = kPictureHeight;
     return;
   }
   const CurrentReceiver& c = program_.Current;
   const DetailState& d = program_.Detail;
   spectrum_.MarkerY = SampleMarkerY(traits_.levelSource, d.StatusRfA, d.StatusRfB,
                                     {c.RfCalLowA, c.RfCalLowB, c.RfCalHighA, c.RfCalHighB});
+}
+
+void DetailWindow::TuneToField() {
+  TuneFrequency(static_cast<int32_t>(KhzOfText(roles_.frequency.text())));
 }
 
 void DetailWindow::SendGroupChannel() {
@@ -80,37 +90,32 @@ void DetailWindow::StepGroup(StepDirection direction) {
   CurrentReceiver& c = program_.Current;
   const int n = HexStrict(c.GroupCount);
   const int g = StepWrap(HexStrict(c.CurrentGroup), n, direction);
-  const float firmware = FirmwareNumber();
+  const bool newFormat = NewFormat();
+  const bool shifted = ShiftedDisplay();
   c.CurrentChannel = runtime::bytes::IntToHex(1, 1);
   c.CurrentGroup = runtime::bytes::IntToHex(g, 1);
   ShowGroupChannel(g, 1);
   SendGroupChannel();
   ShowTvChannel();
-  if (firmware >= traits_.newFormatFirmware) {
+  if (newFormat) {
     platform::clock().sleep(kGroupInfoPauseMs);
     QueryGroupInfo();
   }
-  if (firmware >= traits_.shiftedDisplayFirmware) {
-    const ShownGroupChannel shown = ShiftedGroupChannel(n, g, 1, c.ChannelsPerGroup[0]);
-    ShowGroupChannel(shown.group, shown.channel);
-  }
+  if (shifted) ShowShiftedGroupChannel(n, g, 1);  // the group count from before the query
 }
 
 void DetailWindow::StepChannel(StepDirection direction) {
   CurrentReceiver& c = program_.Current;
-  const float firmware = FirmwareNumber();
+  const bool newFormat = NewFormat();
+  const bool shifted = ShiftedDisplay();
   const int g = HexStrict(c.CurrentGroup);
-  const int m = ChannelCountOf(c, firmware >= traits_.newFormatFirmware, g);
+  const int m = ChannelCountOf(c, newFormat, g);
   const int ch = StepWrap(HexStrict(c.CurrentChannel), m, direction);
   c.CurrentChannel = runtime::bytes::IntToHex(ch, 1);
   ShowGroupChannel(g, ch);
   SendGroupChannel();
   ShowTvChannel();
-  if (firmware >= traits_.shiftedDisplayFirmware) {
-    const ShownGroupChannel shown =
-        ShiftedGroupChannel(HexStrict(c.GroupCount), g, ch, c.ChannelsPerGroup[0]);
-    ShowGroupChannel(shown.group, shown.channel);
-  }
+  if (shifted) ShowShiftedGroupChannel(HexStrict(c.GroupCount), g, ch);
 }
 
 void DetailWindow::StepFrequency(StepDirection direction) {
@@ -126,7 +131,7 @@ void DetailWindow::StepFrequency(StepDirection direction) {
                                                               : roles_.bandStart.text());
   program_.Current.CurrentFrequency = roles_.frequency.text().toStdString();
   MarkRetuned();
-  if (Idle()) TuneFrequency(static_cast<int32_t>(KhzOfText(roles_.frequency.text())));
+  if (Idle()) TuneToField();
   ShowTvChannel();
 }
 

@@ -6,13 +6,10 @@
 #include "runtime/Convert.h"
 #include "vondrix/buslink/Protocol.h"
 #include "vondrix/detail/MhzText.h"
+#include "vondrix/detail/PictureScale.h"
 #include "vondrix/detail/RfLevel.h"
 
 namespace vondrix {
-
-namespace {
-constexpr long double kGridPerKhz = 0.04L;  // one 25 kHz step per kHz
-}
 
 float KhzOfText(const QString& mhz) {
   return static_cast<float>(MhzNumber(mhz) * 1000.0L);
@@ -55,7 +52,7 @@ int LevelPixels(int raw, int low, int high) {
 }
 
 int MarkerYOfPixels(int px) {
-  return px > 1 ? std::max(kMarkerBottom - px, kMarkerTop) : kMarkerBottom;
+  return px > 1 ? std::max(kPictureHeight - px, kMarkerTop) : kPictureHeight;
 }
 
 int SampleMarkerY(LevelSource source, int rfA, int rfB, const Calibration& c) {

@@ -18,8 +18,8 @@
 
 namespace vondrix {
 
-inline constexpr int kMarkerBottom = 155;  // the pictures' baseline: no signal
-inline constexpr int kMarkerTop = 5;       // the highest marker position used
+inline constexpr int kMarkerTop = 5;               // the highest marker position used
+inline constexpr long double kGridPerKhz = 0.04L;  // one 25 kHz step per kHz
 
 // The kHz of a MHz text ("798.025" -> 798025), single precision. Thousands separators are
 // accepted as MhzText writes them. Throws the run time's conversion error for text that is

@@ -9,6 +9,11 @@ using protocol::Field;
 using protocol::HexOr;
 using protocol::HexStrict;
 
+void ReadNewGroupTable(const std::string& reply, CurrentReceiver& current) {
+  current.GroupCount = Field(reply, 4, 2);
+  current.ChannelsPerGroup[0] = HexStrict(Field(reply, 6, 2));
+}
+
 std::string ReceiverQueries::Ask(const std::string& line) {
   return bus_.Transact(line);
 }
@@ -104,8 +109,7 @@ void ReceiverQueries::QueryGroupTable(int slot) {
   std::string r = Ask(protocol::Query(AddressOf(slot), 'H'));
   if (r.empty()) return;
   if (version >= 1.2) {
-    cur_.GroupCount = Field(r, 4, 2);
-    cur_.ChannelsPerGroup[0] = HexStrict(Field(r, 6, 2));
+    ReadNewGroupTable(r, cur_);
     return;
   }
   cur_.GroupCount = Field(r, 4, 1);

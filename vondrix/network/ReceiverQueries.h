@@ -37,6 +37,11 @@ class PanelView {
   virtual void AddressError() = 0;
 };
 
+// The group table reply of the new form (firmware 1.2 on): characters 4-5 -> GroupCount as
+// received, 6-7 -> ChannelsPerGroup[0], converted strictly (the run time's conversion error
+// otherwise, GroupCount then already set).
+void ReadNewGroupTable(const std::string& reply, CurrentReceiver& current);
+
 class ReceiverQueries {
  public:
   ReceiverQueries(BusLink& bus, SlotTables& tables, CurrentReceiver& current, PanelView& view)
