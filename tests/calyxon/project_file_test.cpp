@@ -17,8 +17,6 @@ constexpr int kGridCountLine = 4505;  // 0-based
 
 class ProjectFileTest : public ::testing::Test {
  protected:
-  void SetUp() override { runtime::setDecimalSeparator(u'.'); }
-
   std::string File(const std::string& bytes) {
     const std::string path = ::testing::TempDir() + "project_" + std::to_string(files_++) + "_" +
                              ::testing::UnitTest::GetInstance()->current_test_info()->name() +
