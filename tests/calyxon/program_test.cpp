@@ -225,7 +225,9 @@ TEST(CalyxonDrive, SetsBandsByHandSavesLoadsAndExportsTheSlots) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write(script.replace("DIR", dir).toUtf8());
   file.close();
-  const ProcessRun run = RunProgram(CALYXON_DRIVE_EXE, {file.fileName()});
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("LC_ALL", "C");  // the script types its numbers with "."
+  const ProcessRun run = RunProgram(CALYXON_DRIVE_EXE, {file.fileName()}, env);
   ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
 
   QFile project(dir + "/a.prj"), program(dir + "/slots.log"), curve(dir + "/target.flt");
