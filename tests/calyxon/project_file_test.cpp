@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "calyxon/files/ProjectFile.h"
+#include "common/CommaLocale.h"
 #include "runtime/Convert.h"
-#include "tests/calyxon/CommaLocale.h"
 #include "tests/calyxon/DesignerState.h"
 #include "tests/calyxon/FileText.h"
 
@@ -208,7 +208,7 @@ TEST_F(ProjectFileTest, AValueThatIsNotFiniteIsNeverSaved) {
 }
 
 TEST_F(ProjectFileTest, NumbersUseADotWhateverTheLocale) {
-  const testing::CommaLocale comma;
+  const CommaLocale comma;
   if (!comma.active()) GTEST_SKIP() << "no locale with a decimal comma could be made here";
   DesignerState state;  // the edits now read "0,06", ...
   state.edits[0].Gain = "-3,5";
