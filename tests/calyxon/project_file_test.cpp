@@ -18,9 +18,7 @@ constexpr int kGridCountLine = 4505;  // 0-based
 class ProjectFileTest : public ::testing::Test {
  protected:
   std::string File(const std::string& bytes) {
-    const std::string path = ::testing::TempDir() + "project_" + std::to_string(files_++) + "_" +
-                             ::testing::UnitTest::GetInstance()->current_test_info()->name() +
-                             ".prj";
+    const std::string path = ::testing::TempDir() + "project_" + std::to_string(files_++) + ".prj";
     testing::WriteBytes(path, bytes);
     return path;
   }

@@ -19,8 +19,7 @@ class EqPresetCurveTest : public ::testing::Test {
  protected:
   void SetUp() override { BuildFrequencyGrid(grid); }
   std::string File(const std::string& text) {
-    const std::string path = ::testing::TempDir() + "eq_preset_" + std::to_string(files++) + "_" +
-                             ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    const std::string path = ::testing::TempDir() + "eq_preset_" + std::to_string(files++);
     std::ofstream(path, std::ios::binary) << text;
     return path;
   }
