@@ -4,10 +4,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <QDir>
-#include <QFileInfo>
 #include <cstring>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -15,21 +12,13 @@
 #include "calyxon/drive/MenuClicks.h"
 #include "calyxon/ui/DesignerForm.h"
 #include "calyxon/ui/Program.h"
+#include "common/TestPorts.h"
 #include "forms/Beep.h"
 #include "forms/ScriptedDialogs.h"
 #include "forms/Wait.h"
-#include "platform/PortDirectory.h"
 #include "sim/FakeSerialPort.h"
 
 namespace calyxon {
-
-// The [Ports] section of the test's own SerialPorts.ini, with lines ("COM1=/dev/ttyS90\n"):
-// the whole port list of the programs it runs, in-process or not.
-inline void WriteTestPorts(const std::string& lines) {
-  const std::string path = platform::PortDirectory::configFile();
-  QDir().mkpath(QFileInfo(QString::fromStdString(path)).path());
-  std::ofstream(path) << "[Ports]\n" << lines;
-}
 
 struct BeepLog {
   static std::vector<std::pair<unsigned, unsigned>>& beeps() {
@@ -46,7 +35,7 @@ class DesignerTest : public ::testing::Test {
   DesignerTest() {
     BeepLog::beeps().clear();
     forms::setBeepRecorder(&BeepLog::Record);
-    WritePorts("");
+    WriteTestPorts("");
     program = std::make_unique<Program>(ports);
     program->CreateForms();
     form = program->Form1;
@@ -73,10 +62,6 @@ class DesignerTest : public ::testing::Test {
     dialogs.choose(QString(CALYXON_FIXTURES "/") + source);
     ASSERT_TRUE(Menu("File>Load Source Mic File")) << last_menu_error.toStdString();
   }
-
-  // The port list of the test's own settings folder; the simulator's ports attached to those
-  // names answer.
-  static void WritePorts(const std::string& lines) { WriteTestPorts(lines); }
 
   // Lets the event loop run until done, at most ms.
   static bool WaitUntil(const std::function<bool()>& done, int ms = 5000) {

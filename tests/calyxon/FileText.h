@@ -3,23 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "common/FileBytes.h"
+
 namespace calyxon::testing {
 
-inline std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+using ::ReadBytes;
+using ::WriteBytes;
 
 // The lines of a text whose every line ends with CR LF; a line without it, or a bare LF in a
 // line, fails the test.

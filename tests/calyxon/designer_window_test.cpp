@@ -11,9 +11,9 @@
 #include "calyxon/eq/FrequencyGrid.h"
 #include "calyxon/ui/AboutForm.h"
 #include "calyxon/ui/ShownName.h"
+#include "common/DesktopOpener.h"
 #include "forms/WindowTitle.h"
 #include "platform/Paths.h"
-#include "platform/Shell.h"
 #include "platform/WindowDirectory.h"
 
 namespace calyxon {
@@ -214,40 +214,6 @@ TEST(DesignerShownName, IsTheFileNameWithoutItsExtension) {
   for (const auto& [path, shown] : cases) EXPECT_EQ(ShownFileName(path), shown) << path;
 }
 
-struct ShellLog {
-  static std::vector<std::string>& opened() {
-    static std::vector<std::string> log;
-    return log;
-  }
-  static bool Launch(const std::string&, const std::string& argument) {
-    opened().push_back(argument);
-    return true;
-  }
-};
-
-// The desktop's opener, as the shell looks for it on PATH; the launcher records in its place.
-class DesktopOpener {
- public:
-  DesktopOpener() : path_(qgetenv("PATH")) {
-    QFile opener(folder_.path() + "/xdg-open");
-    opener.open(QIODevice::WriteOnly);
-    opener.write("#!/bin/sh\n");
-    opener.close();
-    opener.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-    qputenv("PATH", (folder_.path() + ":").toLocal8Bit() + path_);
-    ShellLog::opened().clear();
-    platform::setShellLauncher(&ShellLog::Launch);
-  }
-  ~DesktopOpener() {
-    platform::setShellLauncher(nullptr);
-    qputenv("PATH", path_);
-  }
-
- private:
-  QTemporaryDir folder_;
-  QByteArray path_;
-};
-
 TEST(DesignerHelp, OpensThePageOfTheStartUpFolderWhateverIsCurrentLater) {
   QTemporaryDir startFolder, laterFolder;
   const QString startPage = QFileInfo(startFolder.path() + "/EQHLP.html").absoluteFilePath();
@@ -271,7 +237,7 @@ TEST(DesignerHelp, OpensThePageOfTheStartUpFolderWhateverIsCurrentLater) {
   const std::string beside = QFileInfo(QString::fromStdString(platform::exeFolder()) + "EQHLP.html")
                                  .absoluteFilePath()
                                  .toStdString();
-  EXPECT_EQ(ShellLog::opened(), (std::vector<std::string>{startPage.toStdString(), beside}));
+  EXPECT_EQ(DesktopOpener::opened(), (std::vector<std::string>{startPage.toStdString(), beside}));
   EXPECT_TRUE(dialogs.boxes.empty());
 }
 

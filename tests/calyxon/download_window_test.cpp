@@ -24,7 +24,7 @@ struct Shown {
 class DownloadWindow : public DesignerTest {
  protected:
   DownloadWindow() : scope_(clock_) {
-    WritePorts("COM1=/dev/ttyS90\nCOM2=/dev/ttyS91\n");
+    WriteTestPorts("COM1=/dev/ttyS90\nCOM2=/dev/ttyS91\n");
     ports.attach("COM1", silent_);
     ports.attach("COM2", bus_);
     bus_.add(sim::Receiver::make(sim::Model::Z3K, 7));

@@ -12,10 +12,7 @@ namespace {
 
 class ManualBandsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    runtime::setDecimalSeparator(u'.');
-    BuildFrequencyGrid(design);
-  }
+  void SetUp() override { BuildFrequencyGrid(design); }
 
   EqDesign design;
 };

@@ -12,9 +12,6 @@ namespace {
 
 class ManualBandsWindow : public DesignerTest {
  protected:
-  ManualBandsWindow() { runtime::setDecimalSeparator(u'.'); }
-  ~ManualBandsWindow() override { runtime::setDecimalSeparator(u'.'); }
-
   // Types text over the edit's text, key by key.
   static void Type(forms::Edit* edit, const QString& text) {
     edit->selectAll();

@@ -27,8 +27,7 @@ class CalyxonMeasurementTest : public ::testing::Test {
     ClearAllBands(*design);
   }
   std::string File(const std::string& text) {
-    const std::string path = ::testing::TempDir() + "calyxon_mic_" + std::to_string(files++) + "_" +
-                             ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    const std::string path = ::testing::TempDir() + "calyxon_mic_" + std::to_string(files++);
     std::ofstream(path) << text;
     return path;
   }

@@ -16,6 +16,7 @@
 #include "calyxon/eq/BandClearing.h"
 #include "calyxon/eq/FrequencyGrid.h"
 #include "calyxon/files/CurveLoading.h"
+#include "common/CommaLocale.h"
 #include "platform/SingleInstance.h"
 #include "platform/WindowDirectory.h"
 #include "tests/calyxon/DownloadTables.h"
@@ -67,9 +68,7 @@ TEST_F(CalyxonWindow, TakesTheUploadAddressPostedByAnotherProcess) {
 // cannot make one).
 std::optional<QString> CommaLocaleFolder(const QTemporaryDir& scratch) {
   const QString folder = scratch.path() + "/locales";
-  QDir().mkpath(folder);
-  if (QProcess::execute("localedef", {"-i", "de_DE", "-f", "UTF-8", folder + "/de_DE.UTF-8"}) < 0)
-    return std::nullopt;
+  if (!BuildGermanLocale(folder.toStdString())) return std::nullopt;
   const QByteArray previous = qgetenv("LOCPATH");
   qputenv("LOCPATH", folder.toLocal8Bit());
   locale_t german = newlocale(LC_NUMERIC_MASK, "de_DE.UTF-8", static_cast<locale_t>(nullptr));
@@ -225,7 +224,9 @@ TEST(CalyxonDrive, SetsBandsByHandSavesLoadsAndExportsTheSlots) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write(script.replace("DIR", dir).toUtf8());
   file.close();
-  const ProcessRun run = RunProgram(CALYXON_DRIVE_EXE, {file.fileName()});
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("LC_ALL", "C");  // the script types its numbers with "."
+  const ProcessRun run = RunProgram(CALYXON_DRIVE_EXE, {file.fileName()}, env);
   ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
 
   QFile project(dir + "/a.prj"), program(dir + "/slots.log"), curve(dir + "/target.flt");

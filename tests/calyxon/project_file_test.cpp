@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "calyxon/files/ProjectFile.h"
+#include "common/CommaLocale.h"
 #include "runtime/Convert.h"
-#include "tests/calyxon/CommaLocale.h"
 #include "tests/calyxon/DesignerState.h"
 #include "tests/calyxon/FileText.h"
 
@@ -17,12 +17,8 @@ constexpr int kGridCountLine = 4505;  // 0-based
 
 class ProjectFileTest : public ::testing::Test {
  protected:
-  void SetUp() override { runtime::setDecimalSeparator(u'.'); }
-
   std::string File(const std::string& bytes) {
-    const std::string path = ::testing::TempDir() + "project_" + std::to_string(files_++) + "_" +
-                             ::testing::UnitTest::GetInstance()->current_test_info()->name() +
-                             ".prj";
+    const std::string path = ::testing::TempDir() + "project_" + std::to_string(files_++) + ".prj";
     testing::WriteBytes(path, bytes);
     return path;
   }
@@ -210,7 +206,7 @@ TEST_F(ProjectFileTest, AValueThatIsNotFiniteIsNeverSaved) {
 }
 
 TEST_F(ProjectFileTest, NumbersUseADotWhateverTheLocale) {
-  const testing::CommaLocale comma;
+  const CommaLocale comma;
   if (!comma.active()) GTEST_SKIP() << "no locale with a decimal comma could be made here";
   DesignerState state;  // the edits now read "0,06", ...
   state.edits[0].Gain = "-3,5";

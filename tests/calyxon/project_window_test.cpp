@@ -7,7 +7,6 @@
 
 #include "DesignerFixture.h"
 #include "common/FileSizeLimit.h"
-#include "runtime/FloatText.h"
 #include "tests/calyxon/FileText.h"
 
 namespace calyxon {
@@ -22,8 +21,6 @@ constexpr int kBandFcLine = kFreshLines - 3 - 3 * kBandCount;  // BandFc[0]
 
 class ProjectWindow : public DesignerTest {
  protected:
-  ProjectWindow() { runtime::setDecimalSeparator(u'.'); }
-
   std::string Path(const QString& name) const { return (folder.path() + "/" + name).toStdString(); }
   void SaveProjectAs(const std::string& path) {
     dialogs.choose(QString::fromStdString(path));

@@ -2,16 +2,13 @@
 // the virtual clock: the status texts, the lines the receivers got, what they stored.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFileInfo>
 #include <algorithm>
-#include <fstream>
 #include <stdexcept>
 
 #include "calyxon/device/PresetSlotDownload.h"
 #include "calyxon/device/ReceiverDownload.h"
+#include "common/TestPorts.h"
 #include "platform/Clock.h"
-#include "platform/PortDirectory.h"
 #include "platform/PosixSerialPort.h"
 #include "sim/Bus.h"
 #include "sim/FakeSerialPort.h"
@@ -45,15 +42,9 @@ class Download : public ::testing::Test {
     };
   }
 
-  // The user's port list: a [Ports] section in the test's own settings folder.
-  static void WritePorts(const std::string& lines) {
-    const std::string path = platform::PortDirectory::configFile();
-    QDir().mkpath(QFileInfo(QString::fromStdString(path)).path());
-    std::ofstream(path) << "[Ports]\n" << lines;
-  }
   // COM1 with nobody on it, COM2 with a receiver of model m at address 07.
   sim::Receiver& SilentCom1ReceiverOnCom2(Model m) {
-    WritePorts("COM1=/dev/ttyS90\nCOM2=/dev/ttyS91\n");
+    WriteTestPorts("COM1=/dev/ttyS90\nCOM2=/dev/ttyS91\n");
     ports_.attach("COM1", empty_);
     ports_.attach("COM2", bus_);
     return bus_.add(sim::Receiver::make(m, 7));
@@ -142,7 +133,7 @@ TEST_F(Download, ASilentPortTimesOutWhenTheWholeSecondsMovedOnByMoreThanThree) {
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
     texts_.clear();
-    WritePorts("COM1=/dev/ttyS90\n");
+    WriteTestPorts("COM1=/dev/ttyS90\n");
     ports_.attach("COM1", empty_);
     platform::VirtualClock clock(r.startMs);
     platform::ScopedClock scope(clock);
@@ -172,7 +163,7 @@ TEST_F(Download, NoEchoSendsOneFrameThenTheEndCommand) {
     SCOPED_TRACE(r.name);
     texts_.clear();
     bus_.clearLog();
-    WritePorts("COM1=/dev/ttyS91\n");
+    WriteTestPorts("COM1=/dev/ttyS91\n");
     ports_.attach("COM1", bus_);
     bus_.add(sim::Receiver::make(r.model, 7)).fault = r.fault;
     download_.DownloadEqSlot(7, 9);
@@ -191,7 +182,7 @@ TEST_F(Download, NoEchoSendsOneFrameThenTheEndCommand) {
 }
 
 TEST_F(Download, AGarbledEchoIsReportedAndTheFramesGoOn) {
-  WritePorts("COM1=/dev/ttyS91\n");
+  WriteTestPorts("COM1=/dev/ttyS91\n");
   ports_.attach("COM1", bus_);
   bus_.add(sim::Receiver::make(Model::Z3K, 7)).fault = {
       .kind = sim::Fault::Garbage, .times = 1, .onlyFor = "#P", .after = 4};
@@ -251,7 +242,7 @@ TEST_F(Download, APortThatCannotBeUsedIsReportedAndTheNextOneTried) {
 }
 
 TEST_F(Download, NoPortsListedMeansNoTraffic) {
-  WritePorts("");
+  WriteTestPorts("");
   ports_.attach("COM1", bus_);
   bus_.add(sim::Receiver::make(Model::Z3K, 7));
   download_.DownloadEqSlot(7, 9);
@@ -293,7 +284,7 @@ TEST_F(Download, AnErrorInTheWindowsMessageHandlingClosesThePort) {
 }
 
 TEST_F(Download, SaturatedCoefficientsAreNamedBeforeTheSearch) {
-  WritePorts("");
+  WriteTestPorts("");
   design_.BandBw[30] = 0.0;  // a low shelf of +30 dB at 18 kHz does not fit Q2.29
   design_.BandGain[30] = 30.0;
   download_.DownloadEqSlot(7, 9);
@@ -316,7 +307,7 @@ struct BandTables {
 class TenSlots : public Download {
  protected:
   TenSlots() {
-    WritePorts("COM1=/dev/ttyS91\n");
+    WriteTestPorts("COM1=/dev/ttyS91\n");
     ports_.attach("COM1", bus_);
     bus_.add(sim::Receiver::make(Model::Z3K, 7));
     design_.BandGain[5] = 7.25;  // the operator's own design
@@ -387,9 +378,7 @@ TEST(DownloadOverTermios, TheReceiverBehindAPseudoTerminalStoresTheSlot) {
   sim::PtyHarness harness(bus);
   std::string error;
   ASSERT_TRUE(harness.start(&error)) << error;
-  const std::string ini = platform::PortDirectory::configFile();
-  QDir().mkpath(QFileInfo(QString::fromStdString(ini)).path());
-  std::ofstream(ini) << "[Ports]\nCOM1=/dev/no-such-tty\nCOM2=" << harness.slavePath() << "\n";
+  WriteTestPorts("COM1=/dev/no-such-tty\nCOM2=" + harness.slavePath() + "\n");
 
   PausesSkipped clock;
   platform::ScopedClock scope(clock);

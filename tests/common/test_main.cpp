@@ -1,6 +1,8 @@
 // Main of every test program: a headless Qt application, and settings and runtime folders
 // of each test's own, so that tests never touch the user's folders, never see what an
 // earlier test saved, and parallel test programs never see each other's windows or locks.
+// Every test starts with the run time's separators "." and ",", whatever the runner's
+// locale; a test that wants others sets them itself.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -8,6 +10,8 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <memory>
+
+#include "runtime/FloatText.h"
 
 namespace {
 
@@ -28,13 +32,16 @@ bool useFoldersIn(const QTemporaryDir& dir) {
   return true;
 }
 
-// Gives every test new folders before it starts (its fixture included) and removes them
-// after it ends (its fixture destroyed).
+// Gives every test new folders and the separators "." and "," before it starts (its fixture
+// included) and removes the folders after it ends (its fixture destroyed). Only this process's
+// separators are set: programs a test starts still take the locale it gives them.
 class PrivateFolders : public testing::EmptyTestEventListener {
  public:
   void OnTestStart(const testing::TestInfo&) override {
     folders_ = std::make_unique<QTemporaryDir>();
     if (!useFoldersIn(*folders_)) ADD_FAILURE() << "no temporary folders for the test";
+    runtime::setDecimalSeparator(u'.');
+    runtime::setThousandSeparator(u',');
   }
   void OnTestEnd(const testing::TestInfo&) override { folders_.reset(); }
 

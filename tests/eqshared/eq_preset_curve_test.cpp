@@ -4,12 +4,11 @@
 
 #include <clocale>
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
 
+#include "common/CommaLocale.h"
 #include "eqshared/CurveFile.h"
 #include "eqshared/EqPresetCurve.h"
 
@@ -20,8 +19,7 @@ class EqPresetCurveTest : public ::testing::Test {
  protected:
   void SetUp() override { BuildFrequencyGrid(grid); }
   std::string File(const std::string& text) {
-    const std::string path = ::testing::TempDir() + "eq_preset_" + std::to_string(files++) + "_" +
-                             ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    const std::string path = ::testing::TempDir() + "eq_preset_" + std::to_string(files++);
     std::ofstream(path, std::ios::binary) << text;
     return path;
   }
@@ -117,38 +115,10 @@ TEST(EqPresetFileName, PresetsZeroToEightHaveFiles) {
   EXPECT_EQ(EqPresetFileName(10), "");
 }
 
-// Sets the process's numeric locale to one that writes decimals with "," (as a program's start
-// does from the user's environment), built into a scratch folder when the system has none.
-// Restores the C locale when it ends.
-class CommaDecimalLocale {
- public:
-  CommaDecimalLocale() {
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8"}) {
-      if (std::setlocale(LC_NUMERIC, name)) {
-        Check();
-        return;
-      }
-    }
-    const std::string folder = ::testing::TempDir() + "eqshared_locales";
-    std::filesystem::create_directories(folder);
-    const std::string command =
-        "localedef -i de_DE -f UTF-8 '" + folder + "/de_DE.UTF-8' >/dev/null 2>&1";
-    if (std::system(command.c_str()) == -1) return;
-    setenv("LOCPATH", folder.c_str(), 1);
-    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) Check();
-  }
-  ~CommaDecimalLocale() { std::setlocale(LC_NUMERIC, "C"); }
-  bool active() const { return active_; }
-
- private:
-  void Check() { active_ = std::localeconv()->decimal_point == std::string(","); }
-  bool active_ = false;
-};
-
 TEST(EqCurveFile, NumbersUseADotWhateverTheLocale) {
   const std::string path = ::testing::TempDir() + "eq_preset_locale.dat";
   std::ofstream(path) << "VX_Test\n20.5,-1.25\n1000.5,0.75\n";
-  const CommaDecimalLocale locale;
+  const CommaLocale locale(CommaLocale::RuntimeSeparator::Untouched);
   if (!locale.active()) GTEST_SKIP() << "no locale with a decimal comma could be made here";
   const auto reading = ReadCurveFile(path, {.capsuleName = true});
   ASSERT_TRUE(reading);

@@ -1,14 +1,11 @@
 // Saving through a temporary file: the bytes, the permissions, and the previous file kept
 // whenever a save fails.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
+#include "common/FileBytes.h"
 #include "common/FileSizeLimit.h"
 #include "platform/AtomicFile.h"
 
@@ -20,20 +17,9 @@ namespace fs = std::filesystem;
 class AtomicFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder =
-        fs::path(::testing::TempDir()) /
-        ("atomic_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    folder = fs::path(::testing::TempDir()) / "atomic";
     fs::remove_all(folder);
     fs::create_directories(folder);
-  }
-  static std::string Read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-  static void Write(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
   }
   // Names in the folder: a failed or finished save leaves no temporary file behind.
   std::vector<std::string> Names() const {
@@ -56,34 +42,34 @@ TEST_F(AtomicFileTest, WritesTheExactBytesAndKeepsTheReplacedFilesPermissions) {
   const mode_t maskAfter = umask(previousMask);
   ASSERT_TRUE(saved);
   EXPECT_EQ(maskAfter, mode_t{027});
-  EXPECT_EQ(Read(fresh), bytes);
+  EXPECT_EQ(ReadBytes(fresh), bytes);
   EXPECT_EQ(fs::status(fresh).permissions(), fs::perms(0640));
 
   const fs::path old = folder / "old.prj";
-  Write(old, "previous contents that are longer than the new ones");
+  WriteBytes(old, "previous contents that are longer than the new ones");
   chmod(old.c_str(), 0640);
   ASSERT_TRUE(SaveFileAtomically(old, "new").ok());
-  EXPECT_EQ(Read(old), "new");
+  EXPECT_EQ(ReadBytes(old), "new");
   EXPECT_EQ(fs::status(old).permissions(), fs::perms(0640));
 
   // Through a link, the file it points to is replaced and the link stays.
   fs::create_symlink(old, folder / "link.prj");
   ASSERT_TRUE(SaveFileAtomically(folder / "link.prj", "via link").ok());
   EXPECT_TRUE(fs::is_symlink(folder / "link.prj"));
-  EXPECT_EQ(Read(old), "via link");
+  EXPECT_EQ(ReadBytes(old), "via link");
   EXPECT_EQ(Names(), (std::vector<std::string>{"fresh.prj", "link.prj", "old.prj"}));
 }
 
 TEST_F(AtomicFileTest, AFailedSaveKeepsThePreviousFileAndSaysWhy) {
   const fs::path old = folder / "design.log";
-  Write(old, "the previous export");
+  WriteBytes(old, "the previous export");
   {
     const FileSizeLimit full(4096);
     const SaveResult result = SaveFileAtomically(old, std::string(35200, 'D'));
     EXPECT_FALSE(result.ok());
     EXPECT_EQ(result.error, "File too large");
   }
-  EXPECT_EQ(Read(old), "the previous export");
+  EXPECT_EQ(ReadBytes(old), "the previous export");
   EXPECT_EQ(Names(), (std::vector<std::string>{"design.log"}));
 
   fs::create_directory(folder / "taken.log");
@@ -105,12 +91,12 @@ TEST_F(AtomicFileTest, AFailedSaveKeepsThePreviousFileAndSaysWhy) {
 TEST_F(AtomicFileTest, AReadOnlyFolderKeepsItsFile) {
   if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the super-user";
   const fs::path old = folder / "design.prj";
-  Write(old, "kept");
+  WriteBytes(old, "kept");
   chmod(folder.c_str(), 0500);
   const SaveResult result = SaveFileAtomically(old, "lost?");
   chmod(folder.c_str(), 0700);
   EXPECT_EQ(result.error, "Permission denied");
-  EXPECT_EQ(Read(old), "kept");
+  EXPECT_EQ(ReadBytes(old), "kept");
 }
 
 }  // namespace

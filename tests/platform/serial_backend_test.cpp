@@ -2,21 +2,14 @@
 #include <gtest/gtest.h>
 #include <pty.h>
 #include <unistd.h>
-#include <QDir>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <fstream>
 
+#include "common/TestPorts.h"
 #include "platform/PosixSerialPort.h"
 
 namespace {
-
-void WritePorts(const std::string& lines) {
-  const std::string path = platform::PortDirectory::configFile();
-  QDir().mkpath(QFileInfo(QString::fromStdString(path)).path());
-  std::ofstream(path) << "[Ports]\n" << lines;
-}
 
 TEST(PosixSerialBackend, AFailedOpenLeavesItsErrnoAndTheMapIsReadAtEveryOpen) {
   int master = -1, slave = -1;
@@ -25,7 +18,7 @@ TEST(PosixSerialBackend, AFailedOpenLeavesItsErrnoAndTheMapIsReadAtEveryOpen) {
   QTemporaryDir dir;
   const std::string file = dir.filePath("not-a-port").toStdString();
   std::ofstream(file) << "x";
-  WritePorts("COM1=/dev/no-such-tty\nCOM2=" + file + "\nCOM3=" + pty + "\n");
+  WriteTestPorts("COM1=/dev/no-such-tty\nCOM2=" + file + "\nCOM3=" + pty + "\n");
 
   platform::PosixSerialBackend ports;  // reads the [Ports] section at every open
   struct Row {
@@ -43,7 +36,7 @@ TEST(PosixSerialBackend, AFailedOpenLeavesItsErrnoAndTheMapIsReadAtEveryOpen) {
   EXPECT_EQ(ports.lastOpenError(), EBUSY);
   port.reset();
 
-  WritePorts(std::string("COM7=") + pty + "\n");  // the user edits the section
+  WriteTestPorts(std::string("COM7=") + pty + "\n");  // the user edits the section
   EXPECT_NE(ports.open("COM7"), nullptr);
   EXPECT_EQ(ports.devicePath("COM3"), "");
   close(slave);

@@ -21,6 +21,10 @@ std::string twoDigits(int address) {
 
 }  // namespace
 
+std::string commandOf(std::string_view line) {
+  return std::string(1, line[0]) + std::string(line.substr(3));
+}
+
 Receiver& Bus::add(Receiver r) {
   const int address = r.address;
   receivers_.insert_or_assign(address, std::move(r));
@@ -83,9 +87,7 @@ std::vector<ReplyPiece> Bus::shape(Receiver& r, std::string_view line, std::stri
                                    uint32_t nowMs) const {
   const uint32_t due = nowMs + latencyMs;
   FaultSpec& f = r.fault;
-  // The line's lead and command, without the address: "%A", "#A1".
-  const std::string command = std::string(1, line[0]) + std::string(line.substr(3));
-  if (f.kind == Fault::None || f.times == 0 || !command.starts_with(f.onlyFor))
+  if (f.kind == Fault::None || f.times == 0 || !commandOf(line).starts_with(f.onlyFor))
     return {{due, std::move(reply)}};
   if (f.after > 0) {
     --f.after;

@@ -32,6 +32,10 @@ struct ReplyPiece {
   std::string bytes;
 };
 
+// The lead and command of a line (without its CR) to a receiver, without the address: "%A",
+// "#A1". The line has at least the lead, the two address digits and the command letter.
+std::string commandOf(std::string_view line);
+
 struct LoggedLine {
   uint32_t atMs = 0;
   std::string line;  // with its CR

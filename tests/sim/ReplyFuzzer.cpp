@@ -58,7 +58,7 @@ std::vector<ReplyPiece> ReplyFuzzer::deliver(std::string bytes, uint32_t dueMs) 
 
 std::vector<ReplyPiece> ReplyFuzzer::shape(std::string_view line, const Receiver& r,
                                            std::optional<std::string> reply, uint32_t dueMs) {
-  const std::string command = std::string(1, line[0]) + std::string(line.substr(3));
+  const std::string command = commandOf(line);
   const bool keep = std::any_of(spared.begin(), spared.end(),
                                 [&](const std::string& s) { return command.starts_with(s); });
   if (keep) return reply ? std::vector<ReplyPiece>{{dueMs, *reply}} : std::vector<ReplyPiece>{};

@@ -9,10 +9,9 @@
 
 #include <QTemporaryDir>
 #include <chrono>
-#include <fstream>
-#include <sstream>
 #include <thread>
 
+#include "common/FileBytes.h"
 #include "platform/PosixSerialPort.h"
 #include "sim/PtyHarness.h"
 
@@ -104,10 +103,7 @@ TEST(ReceiverSimProgram, ServesTheDemoNetworkOnItsLinkAndLogsEveryLine) {
   ASSERT_EQ(::waitpid(pid, &status, 0), pid);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
   EXPECT_NE(::lstat(link.c_str(), &st), 0) << "link removed";
-  std::ifstream in(log);
-  std::stringstream text;
-  text << in.rdbuf();
-  EXPECT_EQ(text.str(), "%22C\\r\n%03A\\r\n%04A\\r\n");
+  EXPECT_EQ(ReadBytes(log), "%22C\\r\n%03A\\r\n%04A\\r\n");
 }
 #endif
 

@@ -5,10 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/calyxon/FileText.h"
-
-using calyxon::testing::ReadBytes;
-using calyxon::testing::WriteBytes;
+#include "common/FileBytes.h"
 
 inline const std::string kDemoNetworkFile =
     "Q5V,03,VOCAL1,2,A,7ED6,01,0\r\n"

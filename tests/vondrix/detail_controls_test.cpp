@@ -206,7 +206,7 @@ class EqPage : public DetailTest {
   forms::TColor curveAt(TForm7& w, double level) {
     const int x = eqshared::PlotX(1000, w.Image6->width());
     const int y = eqshared::PlotY(level, w.Image6->height(), w.Eq);
-    return forms::fromQColor(QColor(w.Image6->picture().pixel(x, y)));
+    return w.Image6->canvas().pixel(x, y);
   }
 };
 

@@ -41,8 +41,6 @@ TEST(MonitorMath, PixelsAndRowsOfRawReadings) {
 
 // The monitor's readouts and elapsed time, which it shares with the spectrum's marker.
 TEST(MonitorMath, ReadoutsOfTheMonitorsRows) {
-  runtime::setDecimalSeparator(u'.');
-  runtime::setThousandSeparator(u',');
   struct Row {
     const char* name;
     int y;

@@ -50,9 +50,6 @@ class Extras : public DetailTest {
     return r;
   }
   void setLevel(double db) { bus.carriers = {{bus.at(7)->frequencyCode, db}}; }
-  static forms::TColor pixel(forms::Image* image, int x, int y) {
-    return forms::fromQColor(QColor(image->picture().pixel(x, y)));
-  }
 };
 
 // --- RF monitor ---
@@ -114,8 +111,8 @@ class Monitor : public Extras {
     EXPECT_EQ(traces[0][1].y(), 30);
     EXPECT_EQ(traces[0][width].y(), 30);
     EXPECT_EQ(traces[0][width + 1].x(), width + 1);
-    EXPECT_EQ(pixel(picture, width - 1, 30), forms::clAqua);
-    EXPECT_EQ(pixel(picture, 0, 154), forms::clBlack);
+    EXPECT_EQ(picture->canvas().pixel(width - 1, 30), forms::clAqua);
+    EXPECT_EQ(picture->canvas().pixel(0, 154), forms::clBlack);
     EXPECT_GT(w.monitor().MonitorElapsedMs, 0);
     EXPECT_EQ(first ? program.Form3->Label6->caption() : program.Form7->StaticText75->caption(),
               vondrix::ElapsedText(w.monitor().MonitorElapsedMs));
@@ -127,7 +124,7 @@ TEST_F(Monitor, TheFirstModelsTwoTracesScrollAtSample321) {
   TForm3& f = *program.Form3;
   const auto& traces = f.monitor().traces;
   EXPECT_EQ(traces[1][0].y(), 85);
-  EXPECT_EQ(pixel(f.Image2, 319, 35), forms::fromQColor(forms::toQColor(forms::clInfoBk)));
+  EXPECT_EQ(f.Image2->canvas().pixel(319, 35), forms::fromQColor(forms::toQColor(forms::clInfoBk)));
   EXPECT_EQ(f.StaticText28->caption(), "-57.0dBm");
   EXPECT_EQ(f.StaticText27->caption(), "316.2uV");
   EXPECT_EQ(f.StaticText30->caption(), "-59.0dBm");
@@ -137,7 +134,7 @@ TEST_F(Monitor, TheFirstModelsTwoTracesScrollAtSample321) {
 TEST_F(Monitor, TheSecondModelsTraceScrollsAtSample361) {
   plotsAndScrolls(Model::Z3K, 360);
   TForm7& f = *program.Form7;
-  EXPECT_EQ(pixel(f.Image4, 0, 80), forms::clAqua);
+  EXPECT_EQ(f.Image4->canvas().pixel(0, 80), forms::clAqua);
   EXPECT_EQ(f.StaticText73->caption(), "-57.0dBm");
   EXPECT_EQ(f.StaticText72->caption(), "316.2uV");
 }
@@ -198,7 +195,7 @@ TEST_F(Extras, ClearDuringARunEndsItAndEmptiesThePlot) {
   EXPECT_EQ(w.monitor().MonitorElapsedMs, 0);
   for (const auto& trace : w.monitor().traces)
     for (int i = 0; i <= 320; ++i) ASSERT_EQ(trace[i].y(), 154) << i;
-  EXPECT_EQ(pixel(w.Image2, 2, 55), forms::clBlack);  // where 40 dB was drawn
+  EXPECT_EQ(w.Image2->canvas().pixel(2, 55), forms::clBlack);  // where 40 dB was drawn
   EXPECT_EQ(w.Label6->caption(), "00:00:00");
   EXPECT_EQ(w.StaticText28->caption(), "        dBm");
   EXPECT_TRUE(w.Timer2->enabled());

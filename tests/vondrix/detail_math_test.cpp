@@ -204,8 +204,6 @@ TEST(GroupNumbers, ShiftedDisplayAndBoundedChannelCounts) {
 }
 
 TEST(MhzText, FormatsAndReadsBackThousands) {
-  runtime::setDecimalSeparator(u'.');
-  runtime::setThousandSeparator(u',');
   EXPECT_EQ(MhzText(798000.0f), "798.000");
   EXPECT_EQ(MhzTextOfCode("7C2B"), "794.675");
   EXPECT_EQ(MhzText(1234500.0f), "1,234.500");

@@ -139,6 +139,21 @@ TEST_F(DetailTest, AThirdUnansweredTryStopsTheOpener) {
   EXPECT_EQ(program.Net.PollingEnabled, 1);
 }
 
+TEST_F(DetailTest, OneClickOpensOneWindowEvenWhenTheReceiverNowAnswersAsTheOtherModel) {
+  auto& r = add(Model::Q5V, 7);
+  r.firmware = "2.1A";  // the wide layouts of both models
+  run();
+  ASSERT_EQ(program.Slots.ReceiverModel[1], "Q5V");
+  // The receiver is swapped while the first opener identifies it.
+  bus.setLineObserver([&](const sim::LoggedLine& l) {
+    if (l.line == "%07A\r") r.model = Model::Z3K;
+  });
+  openSlot(1);
+  EXPECT_EQ(program.Slots.ReceiverModel[1], "Z3K");
+  EXPECT_TRUE(program.Form3->isVisible());
+  EXPECT_FALSE(program.Form7->isVisible());
+}
+
 TEST_F(DetailTest, EachWindowPollsAtItsPaceWhileTheMainScreenWaits) {
   add(Model::Q5V, 7);
   add(Model::Z3K, 8);

@@ -1,5 +1,4 @@
 // The whole program on the real termios layer, against the simulator on a pseudo-terminal.
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -8,6 +7,7 @@
 #include <memory>
 
 #include <gtest/gtest.h>
+#include "common/TestPorts.h"
 #include "designer_launcher.h"
 #include "forms/ScriptedDialogs.h"
 #include "platform/PosixSerialPort.h"
@@ -179,12 +179,7 @@ TEST_F(EndToEnd, TheDesignerGetsThePortAndTheAddressAndGivesThePortBack) {
   ASSERT_EQ(program.Slots.ReceiverCount, 1);
   dialogs.boxes.clear();
   // Calyxon finds the receivers through the same port map.
-  const QString config = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Orsek";
-  ASSERT_TRUE(QDir().mkpath(config));
-  QFile ports(config + "/SerialPorts.ini");
-  ASSERT_TRUE(ports.open(QIODevice::WriteOnly));
-  ports.write(("[Ports]\nCOM1=" + harness.slavePath() + "\n").c_str());
-  ports.close();
+  ASSERT_TRUE(WriteTestPorts("COM1=" + harness.slavePath() + "\n"));
 
   QTemporaryDir folder;
   const QString script = folder.path() + "/operator", err = folder.path() + "/err",

@@ -3,7 +3,7 @@
 #include <QProcess>
 #include <QThread>
 
-#include "platform/Shell.h"
+#include "common/DesktopOpener.h"
 #include "platform/WindowDirectory.h"
 #include "program_fixture.h"
 #include "vondrix/network/AboutForm.h"
@@ -123,20 +123,13 @@ TEST_F(ProgramTest, ARegionOutsideOneToSixChangesNoCheckMark) {
   EXPECT_TRUE(m.Taiwan1->checked());
 }
 
-std::vector<std::string> opened;
-bool recordOpen(const std::string& program, const std::string& argument) {
-  opened.push_back(program + " " + argument);
-  return true;
-}
-
 TEST_F(ProgramTest, HelpOpensThePageBesideTheProgram) {
   TForm1& m = start();
-  platform::setShellLauncher(&recordOpen);
-  opened.clear();
-  m.Content1Click();
-  platform::setShellLauncher(nullptr);
-  if (!opened.empty()) {  // only where the desktop has an opener
-    EXPECT_NE(opened[0].find("VondrixHelp.html"), std::string::npos);
+  {
+    const DesktopOpener opener;
+    m.Content1Click();
+    ASSERT_EQ(DesktopOpener::opened().size(), 1u);
+    EXPECT_NE(DesktopOpener::opened()[0].find("VondrixHelp.html"), std::string::npos);
   }
   m.About1Click();
   EXPECT_TRUE(program.Form5->isVisible());
