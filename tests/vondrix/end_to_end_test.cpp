@@ -11,6 +11,7 @@
 #include "designer_launcher.h"
 #include "forms/ScriptedDialogs.h"
 #include "platform/PosixSerialPort.h"
+#include "program_fixture.h"
 #include "sim/NetworkFile.h"
 #include "sim/PtyHarness.h"
 #include "vondrix/detail/DetailWindows.h"
@@ -49,6 +50,21 @@ class EndToEnd : public ::testing::Test {
     owned = std::make_unique<vondrix::Program>(*backend);
     return StartUpToAddress3(*owned);
   }
+  std::vector<std::string> lines() {
+    return harness.withBus([](sim::Bus& b) { return b.lines(); });
+  }
+  void clearLog() {
+    harness.withBus([](sim::Bus& b) { b.clearLog(); });
+  }
+  // The pointer on the "..." button of slot's panel; the button.
+  QWidget* hoverMore(vondrix::TForm1& m, int slot) {
+    QWidget* more = m.PanelButtons[slot][1];
+    HoverOver(m, more, QPoint(5, 5));
+    return more;
+  }
+  void clickMore(vondrix::TForm1& m, int slot) {
+    QTest::mouseClick(hoverMore(m, slot), Qt::LeftButton, {}, QPoint(5, 5));
+  }
 
   sim::Bus bus;
   sim::PtyHarness harness{bus};
@@ -78,8 +94,8 @@ TEST_F(EndToEnd, DetectsPollsAndMarksASilentReceiverOfflineOverARealPort) {
   EXPECT_EQ(m.PanelLabels[2][0]->fontColor(), forms::clRed);
   m.Timer2Timer();
   EXPECT_EQ(m.PanelLabels[2][0]->fontColor(), forms::clSilver);
-  auto lines = harness.withBus([](sim::Bus& b) { return b.lines(); });
-  EXPECT_EQ(std::count(lines.begin(), lines.end(), "%02N\r"), 1 + 1 + 3);
+  const std::vector<std::string> polled = lines();
+  EXPECT_EQ(std::count(polled.begin(), polled.end(), "%02N\r"), 1 + 1 + 3);
 }
 
 TEST_F(EndToEnd, TheDetailButtonOpensAPollingWindowAndPausesTheMainScreen) {
@@ -89,27 +105,22 @@ TEST_F(EndToEnd, TheDetailButtonOpensAPollingWindowAndPausesTheMainScreen) {
   ASSERT_EQ(program.Slots.ReceiverCount, 1);
   dialogs.boxes.clear();  // the first start's region box
   auto count = [&](const std::string& line) {
-    auto lines = harness.withBus([](sim::Bus& b) { return b.lines(); });
-    return std::count(lines.begin(), lines.end(), line);
+    const std::vector<std::string> got = lines();
+    return std::count(got.begin(), got.end(), line);
   };
-  auto clear = [&] { harness.withBus([](sim::Bus& b) { b.clearLog(); }); };
 
   // The pointer over the panel, then a click on its "..." button.
-  QWidget* more = m.PanelButtons[1][1];
-  const QPoint at = more->mapToGlobal(QPoint(5, 5));
-  m.CursorPos = [at] { return at; };
-  m.FormMouseMove();
-  clear();
+  QWidget* more = hoverMore(m, 1);
+  clearLog();
   QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(5, 5));
   vondrix::TForm3& w = *program.Form3;
   ASSERT_TRUE(w.isVisible());
-  EXPECT_EQ(harness.withBus([](sim::Bus& b) { return b.lines(); }),
-            (std::vector<std::string>{"%01B\r", "%01J\r", "%01C\r", "%01A\r", "%01D\r", "%01E\r",
-                                      "%01I\r", "%01H\r", "%01F\r"}));
+  EXPECT_EQ(lines(), (std::vector<std::string>{"%01B\r", "%01J\r", "%01C\r", "%01A\r", "%01D\r",
+                                               "%01E\r", "%01I\r", "%01H\r", "%01F\r"}));
   EXPECT_EQ(w.Edit2->text(), "VOCAL1");
 
   // The window polls; the main screen's poll waits.
-  clear();
+  clearLog();
   QTest::qWait(400);
   EXPECT_GE(count("%01N\r"), 3);
   EXPECT_EQ(count("%01A\r"), 0);
@@ -117,7 +128,7 @@ TEST_F(EndToEnd, TheDetailButtonOpensAPollingWindowAndPausesTheMainScreen) {
 
   w.close();
   EXPECT_EQ(program.Net.PollingEnabled, 1);
-  clear();
+  clearLog();
   QTest::qWait(400);
   EXPECT_GE(count("%01A\r"), 1);
   EXPECT_TRUE(dialogs.boxes.empty());
@@ -131,26 +142,19 @@ TEST_F(EndToEnd, ADetailWindowTunesByEnterAndItsScanFindsTheMicrophoneAsThePeak)
   vondrix::TForm1& m = start();
   vondrix::Program& program = *owned;
   ASSERT_EQ(program.Slots.ReceiverCount, 1);
-  auto lines = [&] { return harness.withBus([](sim::Bus& b) { return b.lines(); }); };
-  auto clear = [&] { harness.withBus([](sim::Bus& b) { b.clearLog(); }); };
-
-  QWidget* more = m.PanelButtons[1][1];
-  const QPoint at = more->mapToGlobal(QPoint(5, 5));
-  m.CursorPos = [at] { return at; };
-  m.FormMouseMove();
-  QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(5, 5));
+  clickMore(m, 1);
   vondrix::TForm3& w = *program.Form3;
   ASSERT_TRUE(w.isVisible());
 
   w.Edit6->clear();
   QTest::keyClicks(w.Edit6, "798.31");
-  clear();
+  clearLog();
   QTest::keyClick(w.Edit6, Qt::Key_Return);
   EXPECT_EQ(w.Edit6->text(), "798.300");
   EXPECT_EQ(lines().front(), "#01K7CBC\r");
   EXPECT_EQ(harness.withBus([](sim::Bus& b) { return b.at(1)->frequencyCode; }), 31932);
 
-  clear();
+  clearLog();
   QTest::mouseClick(w.BitBtn18, Qt::LeftButton);  // Run, Single: from the band start
   const auto scan = lines();
   EXPECT_EQ(
@@ -159,7 +163,7 @@ TEST_F(EndToEnd, ADetailWindowTunesByEnterAndItsScanFindsTheMicrophoneAsThePeak)
   EXPECT_EQ(scan[scan.size() - 2], "#01K7CD8\r");  // the band stop, 799.000 MHz
   EXPECT_EQ(w.BitBtn18->caption(), "Run");
 
-  clear();
+  clearLog();
   QTest::mouseClick(w.BitBtn19, Qt::LeftButton);  // Peak
   EXPECT_EQ(w.Edit6->text(), "798.400");
   EXPECT_EQ(w.StaticText31->caption(), "798.400MHZ");
@@ -199,11 +203,7 @@ TEST_F(EndToEnd, TheDesignerGetsThePortAndTheAddressAndGivesThePortBack) {
   ASSERT_FALSE(launcher.isEmpty());
   program.DesignerProgram = launcher.toStdString();
 
-  QWidget* more = m.PanelButtons[1][1];
-  const QPoint at = more->mapToGlobal(QPoint(5, 5));
-  m.CursorPos = [at] { return at; };
-  m.FormMouseMove();
-  QTest::mouseClick(more, Qt::LeftButton, {}, QPoint(5, 5));
+  clickMore(m, 1);
   vondrix::TForm7& w = *program.Form7;
   ASSERT_TRUE(w.isVisible());
   w.PageControl1->setCurrentIndex(2);
@@ -225,10 +225,10 @@ TEST_F(EndToEnd, TheDesignerGetsThePortAndTheAddressAndGivesThePortBack) {
   EXPECT_TRUE(harness.withBus([](sim::Bus& b) { return b.at(2)->eqSlots.count(9) == 1; }));
 
   EXPECT_TRUE(program.Bus.ComPortHandle);
-  harness.withBus([](sim::Bus& b) { b.clearLog(); });
+  clearLog();
   QTest::qWait(500);
-  auto lines = harness.withBus([](sim::Bus& b) { return b.lines(); });
-  EXPECT_GE(std::count(lines.begin(), lines.end(), "%02N\r"), 1);
+  const std::vector<std::string> polled = lines();
+  EXPECT_GE(std::count(polled.begin(), polled.end(), "%02N\r"), 1);
   EXPECT_TRUE(dialogs.boxes.empty());
 }
 

@@ -18,6 +18,14 @@
 #include "vondrix/network/ProgressForm.h"
 #include "vondrix/network/SplashForm.h"
 
+// Puts the pointer over w (a slot's panel, a button on it, any widget) and runs the hit test.
+inline void HoverOver(vondrix::TForm1& m, QWidget* w, QPoint within = QPoint(-1, -1)) {
+  if (within.x() < 0) within = QPoint(w->width() / 2, w->height() / 2);
+  const QPoint at = w->mapToGlobal(within);
+  m.CursorPos = [at] { return at; };
+  m.FormMouseMove();
+}
+
 class ProgramTest : public ::testing::Test {
  protected:
   ProgramTest() : scope_(clock), program(backend) { backend.attach("COM1", bus); }
@@ -38,12 +46,7 @@ class ProgramTest : public ::testing::Test {
     return out;
   }
   // Puts the pointer over slot's panel (or any widget) and runs the hit test.
-  void hover(QWidget* w) {
-    vondrix::TForm1& m = *program.Form1;
-    const QPoint at = w->mapToGlobal(QPoint(w->width() / 2, w->height() / 2));
-    m.CursorPos = [at] { return at; };
-    m.FormMouseMove();
-  }
+  void hover(QWidget* w) { HoverOver(*program.Form1, w); }
   void hoverSlot(int slot) { hover(program.Form1->PanelTable[slot]); }
   // Runs every command of the main screen that waits while the designer runs: the poll and
   // the blink, the mute and "..." buttons of the hovered slot, both resets, the network

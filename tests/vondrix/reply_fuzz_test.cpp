@@ -115,9 +115,7 @@ class FuzzRun {
       ADD_FAILURE() << "slot " << slot << " of " << count << " has no panel";
       return 0;
     }
-    const QPoint at = panel->mapToGlobal(QPoint(panel->width() / 2, panel->height() / 2));
-    m.CursorPos = [at] { return at; };
-    m.FormMouseMove();
+    HoverOver(m, panel);
     return slot;
   }
 
