@@ -46,7 +46,7 @@ void TForm1::FormCreate() {
     item->setEnabled(false);
     item->setVisible(false);
   }
-  setCaption("Calyxon");
+  setCaption(platform::kDesignerTitle);
   // The help page is looked for in the folder that is current now, at start-up.
   HelpFilePath = QDir::currentPath() + "/" + kHelpFileName;
   Button16Click();

@@ -32,13 +32,14 @@
 #include "calyxon/eq/PresetSlots.h"
 #include "calyxon/files/SmallOutputs.h"
 #include "forms/Forms.h"
+#include "platform/WindowDirectory.h"
 
 namespace calyxon {
 
 class Program;
 
 // The message a running Vondrix posts with the receiver's address in lParam.
-inline constexpr std::uint32_t WM_UPLOADADDRESS = 0x8750;
+using platform::WM_UPLOADADDRESS;
 inline constexpr int kUploadAddressCount = 64;
 
 class TForm1 : public forms::Form {
