@@ -1,10 +1,9 @@
 // The hidden page "DownloadToReceiver": the ten preset slots filled from projects, and their
 // program file of "DW" lines.
-#include <QFile>
-
 #include "calyxon/files/PicFile.h"
 #include "calyxon/files/ProjectFile.h"
 #include "calyxon/ui/DesignerForm.h"
+#include "calyxon/ui/ShownName.h"
 
 namespace calyxon {
 
@@ -14,8 +13,7 @@ void TForm1::SlotButtonClick(int slot) {
   if (!dialog.execute()) return;
   path.setText(dialog.fileName());
   // An empty path edit is the page's record of a slot that is not loaded.
-  const ProjectReading reading =
-      ReadProjectIntoSlot(Presets, slot, QFile::encodeName(path.text()).toStdString());
+  const ProjectReading reading = ReadProjectIntoSlot(Presets, slot, LocalPath(path.text()));
   if (reading.loaded())
     Timer2->setEnabled(true);
   else
