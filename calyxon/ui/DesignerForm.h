@@ -25,6 +25,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "calyxon/eq/EqDesign.h"
@@ -186,6 +187,8 @@ class TForm1 : public forms::Form {
   bool CloseRequested() const { return closeAfterFit_; }
   // True while a download into a receiver runs (its message handling included).
   bool DownloadRunning() const;
+  // The ten slot path edits' paths, slot 0 first; an empty one marks a slot not loaded.
+  std::array<std::string, kSlotCount> SlotProjectPaths() const;
 
  private:
   void BuildMenus();
