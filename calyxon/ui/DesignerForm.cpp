@@ -51,7 +51,6 @@ void TForm1::FormCreate() {
   HelpFilePath = QDir::currentPath() + "/" + kHelpFileName;
   Button16Click();
   Button17Click();
-  FillCosSinTable(Design);
   UploadAddressReceived = 0;
   UploadAddressValue = 0;
 }

@@ -49,7 +49,7 @@ class TForm1 : public forms::Form {
   ~TForm1() override;
 
   // The window's creation: page and hidden entries, caption "Calyxon", HelpFilePath from
-  // the current directory, Reset, Preset EQ, the sine and cosine table, no upload address.
+  // the current directory, Reset, Preset EQ, no upload address.
   void FormCreate();
 
   // --- Menus ---
