@@ -5,9 +5,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "calyxon/eq/BandClearing.h"
 #include "calyxon/eq/FrequencyGrid.h"
 #include "calyxon/ui/AboutForm.h"
-#include "calyxon/ui/DesignReset.h"
 #include "calyxon/ui/Program.h"
 #include "platform/Paths.h"
 #include "platform/Shell.h"
@@ -62,7 +62,8 @@ void TForm1::BuildFrequencyGrid() {
 }
 
 void TForm1::Button16Click() {
-  ResetDesignStart(Design);
+  Design.AutoTuneBand = 0;
+  Design.TargetLoaded = 0;
   TargetPath.clear();
   SourcePath.clear();
   Edit1->setText("");
