@@ -18,6 +18,11 @@ class QLocalSocket;
 
 namespace platform {
 
+// How Vondrix and the designer find each other: the designer's main window carries this title,
+// and Vondrix posts it WM_UPLOADADDRESS with the receiver's address in lParam.
+inline constexpr char kDesignerTitle[] = "Calyxon";
+inline constexpr uint32_t WM_UPLOADADDRESS = 0x8750;
+
 // A window's entry in the directory; its address for posting.
 struct WindowHandle {
   QString socketPath;

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "calyxon/eq/CoefficientTable.h"
+#include "runtime/Convert.h"
 
 namespace calyxon {
 
@@ -28,16 +28,8 @@ std::string AcknowledgeLine(int address) {
 }
 
 std::string CoefficientFrame(int address, int slot, int index, std::int32_t coefficient) {
-  std::string frame = Head(address) + "P" + char('0' + slot);
-  char hex[2];
-  ByteToHex(hex, static_cast<std::uint8_t>(index));
-  frame.append(hex, 2);
-  const auto bits = static_cast<std::uint32_t>(coefficient);
-  for (int shift = 24; shift >= 0; shift -= 8) {
-    ByteToHex(hex, static_cast<std::uint8_t>(bits >> shift));
-    frame.append(hex, 2);
-  }
-  return frame + "\r";
+  return Head(address) + "P" + char('0' + slot) + runtime::bytes::IntToHex(index, 2) +
+         runtime::bytes::IntToHex(coefficient, 8) + "\r";
 }
 
 std::string DataErrorText(unsigned char sent, unsigned char received) {

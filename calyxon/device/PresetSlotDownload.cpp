@@ -26,12 +26,16 @@ class KeepBandTables {
 
 }  // namespace
 
+bool AllSlotsOpened(const std::array<std::string, kSlotCount>& projectPaths) {
+  return std::none_of(projectPaths.begin(), projectPaths.end(),
+                      [](const std::string& p) { return p.empty(); });
+}
+
 void DownloadPresetSlots(ReceiverDownload& download, EqDesign& design, int address,
                          const std::array<std::string, kSlotCount>& projectPaths,
                          const std::function<void(int slot, EqDesign& design)>& copySlotBands) {
   if (download.Running()) return;
-  if (std::any_of(projectPaths.begin(), projectPaths.end(),
-                  [](const std::string& p) { return p.empty(); })) {
+  if (!AllSlotsOpened(projectPaths)) {
     if (download.ShowStatus) download.ShowStatus("Projects not propriately opened\n");
     return;
   }

@@ -20,6 +20,9 @@
 
 namespace calyxon {
 
+// True when every slot has a project path (none is empty).
+bool AllSlotsOpened(const std::array<std::string, kSlotCount>& projectPaths);
+
 void DownloadPresetSlots(ReceiverDownload& download, EqDesign& design, int address,
                          const std::array<std::string, kSlotCount>& projectPaths,
                          const std::function<void(int slot, EqDesign& design)>& copySlotBands);

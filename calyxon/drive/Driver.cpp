@@ -218,9 +218,10 @@ bool Driver::PostMessage(const Command& c) {
     error_ = "post-message needs a message number and an lParam";
     return false;
   }
-  const std::vector<platform::WindowHandle> windows = platform::findWindows("Calyxon");
+  const std::vector<platform::WindowHandle> windows =
+      platform::findWindows(platform::kDesignerTitle);
   if (windows.empty() || !platform::postMessage(windows.back(), message, 0, lParam)) {
-    error_ = "no window titled \"Calyxon\" takes messages";
+    error_ = QStringLiteral("no window titled \"%1\" takes messages").arg(platform::kDesignerTitle);
     return false;
   }
   const int handled = messagesHandled_ + 1;

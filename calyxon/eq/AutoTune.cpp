@@ -7,8 +7,6 @@
 // observer may have changed it.
 #include "calyxon/eq/AutoTune.h"
 
-#include <vector>
-
 #include "calyxon/eq/AutoTuneKeptBand.h"
 #include "calyxon/eq/AutoTuneScoring.h"
 #include "calyxon/eq/BandResponse.h"
@@ -42,7 +40,6 @@ void Publish(EqDesign& design, std::int16_t n, Pending& pending, KeptBandView& v
 }  // namespace
 
 AutoTuneResult RunAutoTune(EqDesign& design, AutoTuneObserver& observer) {
-  std::vector<double> row(kGridCapacity, 0.0);
   CandidateScorer scorer;
   while (design.AutoTuneBand < kAutoBandCount) {
     const std::int16_t n = design.AutoTuneBand;
@@ -59,7 +56,7 @@ AutoTuneResult RunAutoTune(EqDesign& design, AutoTuneObserver& observer) {
           Coefficients a, b;
           DesignBand(Fc, BW, Gain, a, b);
           double cost = 0;
-          if (scorer.Beats(a, b, best, row.data(), cost)) {
+          if (scorer.Beats(a, b, best, cost)) {
             best = cost;
             design.BandFc[n] = Fc;
             design.BandBw[n] = BW;

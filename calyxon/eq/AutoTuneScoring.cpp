@@ -231,11 +231,10 @@ std::vector<BoundKernel> AvailableBoundKernels() {
 CandidateScorer::CandidateScorer() : kernel_(AvailableBoundKernels().front()) {}
 
 bool CandidateScorer::ExactBeats(const Coefficients& a, const Coefficients& b, double best,
-                                 double* row, double& cost) const {
+                                 double& cost) const {
   double sum = 0;
   for (int i = 0; i < count_; ++i) {
-    row[i] = SectionLevel(a, b, c_[i], s_[i]);
-    sum += std::fabs(error_[i] - row[i]);
+    sum += std::fabs(error_[i] - SectionLevel(a, b, c_[i], s_[i]));
     if (!(sum < best)) return false;
   }
   cost = sum;

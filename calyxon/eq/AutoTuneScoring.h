@@ -42,11 +42,9 @@ class CandidateScorer {
   int count() const { return count_; }
 
   // The exact cost, summed in grid order and abandoned as soon as the partial sum reaches best
-  // (the terms are never negative, so the sum cannot come back below it). True, with cost and
-  // the GridCount levels in row, when the cost is below best; false otherwise, and whenever the
-  // cost is not a number.
-  bool ExactBeats(const Coefficients& a, const Coefficients& b, double best, double* row,
-                  double& cost) const;
+  // (the terms are never negative, so the sum cannot come back below it). True, with cost, when
+  // the cost is below best; false otherwise, and whenever the cost is not a number.
+  bool ExactBeats(const Coefficients& a, const Coefficients& b, double best, double& cost) const;
 
   // A value never above the exact cost. It may stop early, as soon as what it has summed
   // already reaches best; pass +infinity for the bound over the whole grid. -infinity when no
@@ -58,9 +56,8 @@ class CandidateScorer {
   void UseBoundKernel(BoundKernel kernel) { kernel_ = kernel; }
 
   // ExactBeats, skipped when LowerBound already shows that the cost cannot be below best.
-  bool Beats(const Coefficients& a, const Coefficients& b, double best, double* row,
-             double& cost) const {
-    return LowerBound(a, b, best) < best && ExactBeats(a, b, best, row, cost);
+  bool Beats(const Coefficients& a, const Coefficients& b, double best, double& cost) const {
+    return LowerBound(a, b, best) < best && ExactBeats(a, b, best, cost);
   }
 
  private:

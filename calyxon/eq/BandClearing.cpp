@@ -27,4 +27,11 @@ void ClearAutoBands(EqDesign& design) {
   ClearBands(design, kAutoBandCount);
 }
 
+void ResetDesignTables(EqDesign& design) {
+  ClearAllBands(design);
+  for (GridCurve* curve :
+       {&design.TargetCurve, &design.ErrorCurve, &design.ResidualCurve, &design.SourceCurve})
+    std::fill(curve->begin(), curve->end(), 0.0);
+}
+
 }  // namespace calyxon

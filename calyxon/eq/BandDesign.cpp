@@ -5,10 +5,6 @@
 
 namespace calyxon {
 
-namespace {
-constexpr double kHighShelfBw = 22050.0;
-}
-
 bool BandInRange(double Fc, double BW, double Gain) {
   return std::isfinite(Fc) && std::isfinite(BW) && std::isfinite(Gain) && Fc > 0 &&
          Fc < kHighShelfBw;

@@ -18,6 +18,9 @@ namespace calyxon {
 
 using Coefficients = std::array<double, 3>;
 
+// The BW that makes a band a high shelf; also the top of the Fc range (half of 44.1 kHz).
+inline constexpr double kHighShelfBw = 22050;
+
 // True when (Fc, BW, Gain) can be designed; otherwise DesignBand gives a pass-through.
 bool BandInRange(double Fc, double BW, double Gain);
 

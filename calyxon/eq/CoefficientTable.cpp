@@ -1,35 +1,13 @@
 #include "calyxon/eq/CoefficientTable.h"
 
 #include <cmath>
-#include <limits>
 
 #include "calyxon/eq/BandDesign.h"
 
 namespace calyxon {
 
 namespace {
-
 constexpr double kQ229One = 536870912.0;  // 2^29
-
-// trunc(2^29 * value) with saturation; flags a value that does not fit.
-std::int32_t ToQ229(float value, bool& saturated) {
-  const double product = kQ229One * static_cast<double>(value);
-  if (std::isnan(product)) {
-    saturated = true;
-    return 0;
-  }
-  const double truncated = std::trunc(product);
-  if (truncated > std::numeric_limits<std::int32_t>::max()) {
-    saturated = true;
-    return std::numeric_limits<std::int32_t>::max();
-  }
-  if (truncated < std::numeric_limits<std::int32_t>::min()) {
-    saturated = true;
-    return std::numeric_limits<std::int32_t>::min();
-  }
-  return static_cast<std::int32_t>(truncated);
-}
-
 }  // namespace
 
 CoefficientTableResult BuildCoefficientTable(EqDesign& design) {
@@ -51,7 +29,8 @@ CoefficientTableResult BuildCoefficientTable(EqDesign& design) {
     bool bandSaturated = false;
     for (int k = 0; k < 5; ++k) {
       bool saturated = false;
-      design.DownloadCoefficients[j][k] = ToQ229(stored[k], saturated);
+      design.DownloadCoefficients[j][k] =
+          SaturatedQ229(kQ229One * static_cast<double>(stored[k]), saturated);
       if (saturated) ++result.saturatedCount;
       bandSaturated = bandSaturated || saturated;
     }
@@ -62,11 +41,16 @@ CoefficientTableResult BuildCoefficientTable(EqDesign& design) {
 
 std::string SaturationStatusText(const CoefficientTableResult& result) {
   if (result.saturatedCount == 0) return {};
-  std::string text = "Coefficients Out Of Range In Band";
+  return "Coefficients Out Of Range In" + SaturatedBandList(result.saturatedBands) +
+         " Saturated !!\n";
+}
+
+std::string SaturatedBandList(std::uint32_t bands) {
+  std::string text = " Band";
   for (int j = 0; j < kBandCount; ++j) {
-    if (result.saturatedBands & (1u << j)) text += " " + std::to_string(j + 1);
+    if (bands & (1u << j)) text += " " + std::to_string(j + 1);
   }
-  return text + " Saturated !!\n";
+  return text;
 }
 
 void ByteToHex(char* out, std::uint8_t byte) {

@@ -11,7 +11,9 @@
 // becomes 0) and counted in the result, so that the download can say so.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 #include "calyxon/eq/EqDesign.h"
@@ -29,6 +31,24 @@ CoefficientTableResult BuildCoefficientTable(EqDesign& design);
 // Status text for a table with saturated coefficients, for example
 // "Coefficients Out Of Range In Band 1 2 Saturated !!\n"; empty when nothing was saturated.
 std::string SaturationStatusText(const CoefficientTableResult& result);
+
+// trunc(product) as a Q2.29 value, product being value * 2^29 in the caller's precision. A
+// value that does not fit is saturated to the nearest end, one that is not a number becomes 0;
+// either sets saturated.
+template <typename Real>
+std::int32_t SaturatedQ229(Real product, bool& saturated) {
+  using Limits = std::numeric_limits<std::int32_t>;
+  const Real truncated = std::trunc(product);
+  if (truncated >= Limits::min() && truncated <= Limits::max())
+    return static_cast<std::int32_t>(truncated);
+  saturated = true;
+  if (std::isnan(truncated)) return 0;
+  return truncated < 0 ? Limits::min() : Limits::max();
+}
+
+// " Band 1 2": the bands whose bit is set in bands (bit j: band j + 1), for the saturation
+// status texts.
+std::string SaturatedBandList(std::uint32_t bands);
 
 // Writes the byte as two upper-case hexadecimal digits into out[0] (high nibble) and out[1];
 // no terminator.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calyxon/eq/BandDesign.h"
 #include "calyxon/eq/BandResponse.h"
 #include "calyxon/eq/FrequencyGrid.h"
 

@@ -16,10 +16,9 @@
 namespace calyxon {
 
 inline constexpr int kManualBandCount = 6;
-inline constexpr int kFirstManualBand = 26;
+inline constexpr int kFirstManualBand = kAutoBandCount;
 inline constexpr double kLowShelfQ = 0;
 inline constexpr double kHighShelfQ = 200;
-inline constexpr double kHighShelfBw = 22050;
 
 struct ManualBand {
   double Fc = 0;    // kHz, as typed

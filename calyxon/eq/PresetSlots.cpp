@@ -1,8 +1,5 @@
 #include "calyxon/eq/PresetSlots.h"
 
-#include <cmath>
-#include <limits>
-
 #include "calyxon/eq/CoefficientTable.h"
 
 namespace calyxon {
@@ -10,18 +7,6 @@ namespace calyxon {
 namespace {
 
 constexpr long double kQ229One = 536870912.0L;  // 2^29
-
-// The truncated product as a 32-bit value; a value that does not fit is saturated.
-std::int32_t Q229(long double product, bool& saturated) {
-  using Limits = std::numeric_limits<std::int32_t>;
-  const long double truncated = std::trunc(product);
-  if (truncated >= Limits::min() && truncated <= Limits::max()) {
-    return static_cast<std::int32_t>(truncated);
-  }
-  saturated = true;
-  if (std::isnan(truncated)) return 0;
-  return truncated < 0 ? Limits::min() : Limits::max();
-}
 
 void AppendWordLine(std::string& text, std::uint8_t high, std::uint8_t low) {
   char digits[4];
@@ -52,7 +37,7 @@ SlotSaturation ComputeSlotCoefficients(PresetSlots& presets) {
       bool saturated = false;
       for (int k = 0; k < 5; ++k) {
         bool out = false;
-        presets.SlotCoefficients[s][i][k] = Q229(products[k], out);
+        presets.SlotCoefficients[s][i][k] = SaturatedQ229(products[k], out);
         saturation.count += out;
         saturated = saturated || out;
       }
@@ -68,10 +53,7 @@ std::string SlotSaturationStatusText(const SlotSaturation& saturation) {
   const char* separator = " ";
   for (int s = 0; s < kSlotCount; ++s) {
     if (saturation.bands[s] == 0) continue;
-    text += separator + ("EQ" + std::to_string(s)) + " Band";
-    for (int i = 0; i < kBandCount; ++i) {
-      if (saturation.bands[s] & (1u << i)) text += " " + std::to_string(i + 1);
-    }
+    text += separator + ("EQ" + std::to_string(s)) + SaturatedBandList(saturation.bands[s]);
     separator = ", ";
   }
   return text + " Saturated !!\n";

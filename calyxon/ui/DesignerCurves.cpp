@@ -1,6 +1,4 @@
 // Loading the target and the source measurement from the File menu.
-#include <QFile>
-
 #include "calyxon/files/CurveLoading.h"
 #include "calyxon/ui/DesignerForm.h"
 #include "calyxon/ui/ShownName.h"
@@ -22,8 +20,7 @@ bool ChooseMeasurement(forms::OpenDialog& dialog, QString& path, forms::Edit& ed
 void TForm1::Button2Click() {
   CurvesDrawnOnce = 0;
   if (!ChooseMeasurement(*OpenDialog1, TargetPath, *Edit1)) return;
-  const CurveLoadResult result =
-      LoadTargetCurve(Design, QFile::encodeName(TargetPath).toStdString());
+  const CurveLoadResult result = LoadTargetCurve(Design, LocalPath(TargetPath));
   if (!result.loaded())
     ShowStatus(QString::fromStdString(TargetLoadStatusText(result, Edit1->text().toStdString())));
   Design.RedrawRequested = 1;
@@ -36,8 +33,7 @@ void TForm1::Button3Click() {
   }
   CurvesDrawnOnce = 0;
   if (!ChooseMeasurement(*OpenDialog2, SourcePath, *Edit24)) return;
-  const CurveLoadResult result =
-      LoadSourceCurve(Design, QFile::encodeName(SourcePath).toStdString());
+  const CurveLoadResult result = LoadSourceCurve(Design, LocalPath(SourcePath));
   if (!result.loaded()) {
     ShowStatus(QString::fromStdString(SourceLoadStatusText(result, Edit24->text().toStdString())));
     Edit24->setText("");

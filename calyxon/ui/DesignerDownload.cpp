@@ -2,7 +2,6 @@
 // hidden "Save" panel send the current design as preset slot 9, the preset page's Download
 // sends the ten preset slots. The download itself (calyxon/device) knows no widget: the window
 // gives it the status line and its message handling.
-#include <algorithm>
 #include <cstdlib>
 #include <utility>
 #include <vector>
@@ -80,10 +79,8 @@ void TForm1::Panel2Click() {
 
 void TForm1::Button4Click() {
   if (DownloadRunning()) return;
-  std::array<std::string, kSlotCount> projects;
-  for (int s = 0; s < kSlotCount; ++s) projects[s] = SlotPathEdit[s]->text().toStdString();
-  const bool allOpened = std::none_of(projects.begin(), projects.end(),
-                                      [](const std::string& p) { return p.empty(); });
+  const std::array<std::string, kSlotCount> projects = SlotProjectPaths();
+  const bool allOpened = AllSlotsOpened(projects);
   CommandsHeld held(*this);
   if (allOpened) Button4->setCaption("Wait!!");
   // Refuses with its status text when a slot has no project.

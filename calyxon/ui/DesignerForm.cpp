@@ -5,9 +5,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "calyxon/eq/BandClearing.h"
 #include "calyxon/eq/FrequencyGrid.h"
 #include "calyxon/ui/AboutForm.h"
-#include "calyxon/ui/DesignReset.h"
 #include "calyxon/ui/Program.h"
 #include "platform/Paths.h"
 #include "platform/Shell.h"
@@ -46,12 +46,11 @@ void TForm1::FormCreate() {
     item->setEnabled(false);
     item->setVisible(false);
   }
-  setCaption("Calyxon");
+  setCaption(platform::kDesignerTitle);
   // The help page is looked for in the folder that is current now, at start-up.
   HelpFilePath = QDir::currentPath() + "/" + kHelpFileName;
   Button16Click();
   Button17Click();
-  FillCosSinTable(Design);
   UploadAddressReceived = 0;
   UploadAddressValue = 0;
 }
@@ -63,7 +62,8 @@ void TForm1::BuildFrequencyGrid() {
 }
 
 void TForm1::Button16Click() {
-  ResetDesignStart(Design);
+  Design.AutoTuneBand = 0;
+  Design.TargetLoaded = 0;
   TargetPath.clear();
   SourcePath.clear();
   Edit1->setText("");

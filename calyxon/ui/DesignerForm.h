@@ -25,6 +25,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "calyxon/eq/EqDesign.h"
@@ -32,13 +33,14 @@
 #include "calyxon/eq/PresetSlots.h"
 #include "calyxon/files/SmallOutputs.h"
 #include "forms/Forms.h"
+#include "platform/WindowDirectory.h"
 
 namespace calyxon {
 
 class Program;
 
 // The message a running Vondrix posts with the receiver's address in lParam.
-inline constexpr std::uint32_t WM_UPLOADADDRESS = 0x8750;
+using platform::WM_UPLOADADDRESS;
 inline constexpr int kUploadAddressCount = 64;
 
 class TForm1 : public forms::Form {
@@ -47,7 +49,7 @@ class TForm1 : public forms::Form {
   ~TForm1() override;
 
   // The window's creation: page and hidden entries, caption "Calyxon", HelpFilePath from
-  // the current directory, Reset, Preset EQ, the sine and cosine table, no upload address.
+  // the current directory, Reset, Preset EQ, no upload address.
   void FormCreate();
 
   // --- Menus ---
@@ -185,6 +187,8 @@ class TForm1 : public forms::Form {
   bool CloseRequested() const { return closeAfterFit_; }
   // True while a download into a receiver runs (its message handling included).
   bool DownloadRunning() const;
+  // The ten slot path edits' paths, slot 0 first; an empty one marks a slot not loaded.
+  std::array<std::string, kSlotCount> SlotProjectPaths() const;
 
  private:
   void BuildMenus();

@@ -1,7 +1,6 @@
 // The two response plots: the frame with its level and frequency lines and moving level
 // labels, and the full redraw of every curve, in the order that stacks them.
 #include <cmath>
-#include <span>
 
 #include "calyxon/ui/BandColours.h"
 #include "calyxon/ui/DesignerForm.h"
@@ -55,15 +54,9 @@ void TForm1::RedrawCurves() {
   DrawResponsePlots();
 
   forms::Canvas& upper = Image1->canvas();
-  const auto curve = [&](const GridCurve& values) {
-    return std::span<const double>(values.data(), values.size());
-  };
-  eqshared::DrawGridCurve(upper, Design, curve(Design.TargetCurve), forms::clBlue, forms::psSolid,
-                          4);
-  eqshared::DrawGridCurve(upper, Design, curve(Design.SourceCurve), forms::clGreen, forms::psSolid,
-                          4);
-  eqshared::DrawGridCurve(upper, Design, curve(Design.ResidualCurve), forms::clRed, forms::psSolid,
-                          2);
+  eqshared::DrawGridCurve(upper, Design, Design.TargetCurve, forms::clBlue, forms::psSolid, 4);
+  eqshared::DrawGridCurve(upper, Design, Design.SourceCurve, forms::clGreen, forms::psSolid, 4);
+  eqshared::DrawGridCurve(upper, Design, Design.ResidualCurve, forms::clRed, forms::psSolid, 2);
 
   forms::Canvas& lower = Image2->canvas();
   for (int n = 0; n < kBandCount; ++n) {
@@ -73,8 +66,7 @@ void TForm1::RedrawCurves() {
 
   for (int i = 0; i < Design.GridCount; ++i)
     Design.TotalCurve[i] = Design.BandSumCurve[i] + Design.SourceCurve[i];
-  eqshared::DrawGridCurve(upper, Design, curve(Design.TotalCurve), forms::clAqua, forms::psSolid,
-                          2);
+  eqshared::DrawGridCurve(upper, Design, Design.TotalCurve, forms::clAqua, forms::psSolid, 2);
   CurvesDrawnOnce = 1;
 }
 

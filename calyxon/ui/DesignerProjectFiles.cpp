@@ -13,10 +13,6 @@ namespace calyxon {
 
 namespace {
 
-std::string LocalPath(const QString& path) {
-  return QFile::encodeName(path).toStdString();
-}
-
 // A stored path replaces the current one and its shown name; none leaves both.
 void TakePath(const std::string& stored, QString& path, forms::Edit& shown) {
   if (stored.empty()) return;

@@ -8,6 +8,7 @@
 #include "forms/NumericLocale.h"
 #include "platform/PosixSerialPort.h"
 #include "platform/SingleInstance.h"
+#include "platform/WindowDirectory.h"
 
 namespace calyxon {
 
@@ -21,7 +22,7 @@ Program::~Program() {
 }
 
 void Program::CreateForms() {
-  forms::setApplicationTitle("Calyxon");
+  forms::setApplicationTitle(platform::kDesignerTitle);
   form1_ = std::make_unique<TForm1>(*this);
   Form1 = form1_.get();
   forms::setMainForm(Form1);

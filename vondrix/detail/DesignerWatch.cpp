@@ -12,7 +12,6 @@ namespace vondrix {
 
 namespace {
 
-constexpr uint32_t WM_UPLOADADDRESS = 0x8750;
 constexpr uint32_t kHandoverPauseMs = 10;
 // How long a designer that started may take to show its window before the port comes back.
 constexpr uint32_t kDesignerStartMs = 10000;
@@ -40,7 +39,7 @@ void DetailWindow::WatchDesigner() {
   if (program_.FindDesignerWindow()) {
     handover_.appeared = true;
     if (!program_.DesignerWindow.socketPath.isEmpty())
-      platform::postMessage(program_.DesignerWindow, WM_UPLOADADDRESS, 0,
+      platform::postMessage(program_.DesignerWindow, platform::WM_UPLOADADDRESS, 0,
                             runtime::StrToInt(roles_.address.text()));
     return;
   }

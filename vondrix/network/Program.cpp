@@ -59,11 +59,11 @@ void Program::CreateMainScreen() {
 }
 
 bool Program::FindDesignerWindow() {
-  for (const platform::WindowHandle& w : platform::findWindows("Calyxon")) {
+  for (const platform::WindowHandle& w : platform::findWindows(platform::kDesignerTitle)) {
     FoundWindowTitle = w.title.toStdString();
     DesignerWindow = w;  // the last match wins
   }
-  if (FoundWindowTitle == "Calyxon") {
+  if (FoundWindowTitle == platform::kDesignerTitle) {
     FoundWindowTitle.clear();
     return true;
   }
