@@ -124,14 +124,16 @@ std::vector<WindowHandle> findWindows(const QString& title) {
     if (!f.open(QIODevice::ReadOnly)) continue;
     QString t = QString::fromUtf8(f.readAll());
     if (t != title) continue;
+    // Only a refused connection proves the window gone: one that is busy (its program not
+    // taking connections for a moment) is still there.
     QLocalSocket probe;
     bool stale = false;
-    if (connectTo(probe, socketPath, &stale)) {
-      probe.disconnectFromServer();
-      found.push_back({socketPath, t});
-    } else if (stale) {
+    if (!connectTo(probe, socketPath, &stale) && stale) {
       removeEntry(socketPath);
+      continue;
     }
+    probe.abort();
+    found.push_back({socketPath, t});
   }
   return found;
 }

@@ -56,7 +56,9 @@ class WindowPublication : public QObject {
   QLocalServer* server_ = nullptr;
 };
 
-// The live windows titled exactly title (case-sensitive), oldest first.
+// The live windows titled exactly title (case-sensitive), oldest first. A window counts as
+// live unless its socket refuses connections (a left-over of a program that ended, which is
+// removed); a program too busy to take a connection for a moment still has its window.
 std::vector<WindowHandle> findWindows(const QString& title);
 // True while the window's entry is live.
 bool isWindow(const WindowHandle& window);

@@ -1,9 +1,17 @@
 // The single-instance lock and the window directory seen from a second process.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
+#include <cstring>
+#include <vector>
 
+#include "platform/Paths.h"
 #include "platform/SingleInstance.h"
 #include "platform/WindowDirectory.h"
 
@@ -91,6 +99,41 @@ TEST(WindowDirectory, AnEntryLeftByACrashedProcessIsIgnoredAndCleaned) {
   peer.kill();  // no chance to withdraw its entry
   peer.waitForFinished(5000);
   EXPECT_TRUE(platform::findWindows("Calyxon").empty());
+}
+
+TEST(WindowDirectory, AWindowWhoseProgramTakesNoConnectionsForAMomentIsStillThere) {
+  // A published window whose program does not accept now: its queue of connections is full.
+  const QString dir = QString::fromStdString(platform::runtimeDir()) + "/windows";
+  ASSERT_TRUE(QDir().mkpath(dir));
+  const QByteArray socketPath = QFile::encodeName(dir + "/w-0000000000000001-1-0001");
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  ASSERT_LT(size_t(socketPath.size()), sizeof(address.sun_path));
+  std::memcpy(address.sun_path, socketPath.constData(), socketPath.size());
+  const int server = socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_EQ(bind(server, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+  ASSERT_EQ(listen(server, 0), 0);
+  std::vector<int> waiting;
+  for (int i = 0; i < 8; ++i) {
+    const int client = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    if (connect(client, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0) {
+      close(client);
+      break;
+    }
+    waiting.push_back(client);
+  }
+  QFile title(QString::fromLocal8Bit(socketPath) + ".title");
+  ASSERT_TRUE(title.open(QIODevice::WriteOnly));
+  title.write("Calyxon");
+  title.close();
+
+  EXPECT_EQ(platform::findWindows("Calyxon").size(), 1u);
+  EXPECT_TRUE(title.exists());
+
+  for (int fd : waiting) close(fd);
+  close(server);
+  EXPECT_TRUE(platform::findWindows("Calyxon").empty());  // now refused: a left-over
+  EXPECT_FALSE(title.exists());
 }
 
 }  // namespace
