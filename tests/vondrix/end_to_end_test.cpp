@@ -229,7 +229,7 @@ TEST_F(EndToEnd, TheDesignerGetsThePortAndTheAddressAndGivesThePortBack) {
   QTest::qWait(500);
   const std::vector<std::string> polled = lines();
   EXPECT_GE(std::count(polled.begin(), polled.end(), "%02N\r"), 1);
-  EXPECT_TRUE(dialogs.boxes.empty());
+  for (const auto& box : dialogs.boxes) ADD_FAILURE() << "box: " << box.text.toStdString();
 }
 
 }  // namespace
