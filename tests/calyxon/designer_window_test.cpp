@@ -54,10 +54,18 @@ TEST_F(DesignerWindow, TitleClientAreaAndControlsStandWhereTheFormPutsThem) {
     auto* w = form->findChild<QWidget*>(p.name);
     ASSERT_TRUE(w) << p.name;
     const QPoint origin = forms::clientOrigin(w->parentWidget());
-    if (p.left >= 0) EXPECT_EQ(w->x() - origin.x(), p.left) << p.name;
-    if (p.top >= 0) EXPECT_EQ(w->y() - origin.y(), p.top) << p.name;
-    if (p.width >= 0) EXPECT_EQ(w->width(), p.width) << p.name;
-    if (p.height >= 0) EXPECT_EQ(w->height(), p.height) << p.name;
+    if (p.left >= 0) {
+      EXPECT_EQ(w->x() - origin.x(), p.left) << p.name;
+    }
+    if (p.top >= 0) {
+      EXPECT_EQ(w->y() - origin.y(), p.top) << p.name;
+    }
+    if (p.width >= 0) {
+      EXPECT_EQ(w->width(), p.width) << p.name;
+    }
+    if (p.height >= 0) {
+      EXPECT_EQ(w->height(), p.height) << p.name;
+    }
   }
   EXPECT_EQ(form->Label36->caption(), "dB");
   EXPECT_EQ(form->Label25->caption(), "20KHz");

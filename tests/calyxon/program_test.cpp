@@ -139,7 +139,9 @@ TEST(CalyxonDrive, FitsFromTheMenusAsTheCoreDoesInEitherLocale) {
     QFile result(bands);
     ASSERT_TRUE(result.open(QIODevice::ReadOnly));
     const QByteArray bytes = result.readAll();
-    if (!written.isEmpty()) EXPECT_EQ(bytes, written);  // the same file whatever the locale
+    if (!written.isEmpty()) {
+      EXPECT_EQ(bytes, written);  // the same file whatever the locale
+    }
     written = bytes;
     const auto read = ReadBands(bands);
     ASSERT_EQ(read.size(), std::size_t(kBandCount));

@@ -96,7 +96,9 @@ TEST(ReplyFuzzer, TheSameSeedGivesTheSameRepliesAndSparedLinesStayTrue) {
     for (int i = 0; i < 40; ++i) {
       for (const ReplyPiece& p : bus.feed(i % 4 ? "%07N\r" : "%07E\r", 1000u * i))
         got.push_back(std::to_string(p.dueMs - 1000u * i) + ":" + p.bytes);
-      if (i % 4 == 0) EXPECT_EQ(got.back(), "3:$077D2F\r");
+      if (i % 4 == 0) {
+        EXPECT_EQ(got.back(), "3:$077D2F\r");
+      }
     }
     return got;
   };
