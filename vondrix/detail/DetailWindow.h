@@ -208,6 +208,10 @@ class DetailWindow : public forms::Form {
   // answered, shows "COM PORT Offline" and returns false: the opener stops there. Reply
   // fields that must be numbers and are not stop the opener with the conversion error.
   bool Retry(const std::function<void()>& query);
+  // Runs an opener's steps. An error that stops them on the way (a reply field that does not
+  // convert) leaves no window half open: a window already shown is closed again as by its
+  // close box, so that its poll is off and the main screen polls, and the error goes on.
+  void OpenWhole(const std::function<void()>& steps);
   // The window works on the hovered slot; its address control shows address.
   void BeginOpening(const std::string& address);
   bool QueryFirmwareAndState();   // QueryState

@@ -56,6 +56,10 @@ void TForm3::FormCreate() {
 }
 
 void TForm3::OpenDetailQ5V() {
+  OpenWhole([this] { FillAndShowQ5V(); });
+}
+
+void TForm3::FillAndShowQ5V() {
   Drops.DropCountingOn = 0;
   BitBtn11Click();
   BeginOpening(program_.Slots.HoveredAddress);

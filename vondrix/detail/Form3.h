@@ -104,7 +104,8 @@ class TForm3 : public DetailWindow {
   DropCounters Drops;
 
   // Opens the window for the main screen's hovered receiver; "COM PORT Offline" and no
-  // window when a query stays unanswered.
+  // window when a query stays unanswered, and no window either when a reply field that
+  // must be a number is not (the conversion error is reported).
   void OpenDetailQ5V();
 
   void FormCreate();
@@ -168,6 +169,8 @@ class TForm3 : public DetailWindow {
   void ShowPolledStatus() override { ShowReceiverStatus(); }
 
  private:
+  // The opener's steps in their order.
+  void FillAndShowQ5V();
   void BuildReceiverBlock();
   void BuildStatusPanel();
   void BuildSpectrumPage();

@@ -46,6 +46,10 @@ void TForm7::ShowAntennaFromPanel() {
 }
 
 void TForm7::OpenDetailZ3K() {
+  OpenWhole([this] { FillAndShowZ3K(); });
+}
+
+void TForm7::FillAndShowZ3K() {
   BeginOpening(program_.Slots.HoveredAddress);
   if (!QueryStepsNameAndModel()) return;
   if (!QueryFirmwareAndState()) return;

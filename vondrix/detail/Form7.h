@@ -132,7 +132,8 @@ class TForm7 : public DetailWindow {
   int16_t EqPointCount = 0;
 
   // Opens the window for the main screen's hovered receiver; "COM PORT Offline" and no
-  // window when a query stays unanswered.
+  // window when a query stays unanswered, and no window either when a reply field that
+  // must be a number is not (the conversion error is reported).
   void OpenDetailZ3K();
 
   void FormCreate();
@@ -242,6 +243,8 @@ class TForm7 : public DetailWindow {
   void ShowPolledStatus() override;
 
  private:
+  // The opener's steps in their order.
+  void FillAndShowZ3K();
   void BuildReceiverBlock();
   void BuildExtras();
   void BuildLedColumns();
