@@ -33,6 +33,7 @@ void ShowBar(forms::StaticText* bar, const RfBarView& view) {
 }  // namespace
 
 void TForm3::WireEvents() {
+  OnClose = [this](forms::CloseAction& action) { FormClose(action); };
   Timer2->OnTimer = [this] { Timer2Timer(); };
   PageControl1->OnChange = [this] { PageControl1Change(); };
   BitBtn13->OnClick = [this] { BitBtn13Click(); };

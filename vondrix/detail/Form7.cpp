@@ -8,6 +8,7 @@
 namespace vondrix {
 
 void TForm7::WireEvents() {
+  OnClose = [this](forms::CloseAction& action) { FormClose(action); };
   Timer1->OnTimer = [this] { Timer1Timer(); };
   PageControl1->OnChange = [this] { PageControl1Change(); };
   Edit1->OnKeyPress = [this](char16_t& key) { Edit1KeyPress(key); };

@@ -125,6 +125,8 @@ class TForm7 : public DetailWindow {
   forms::Timer* Timer2;  // designer watch, 500 ms
 
   int32_t& MarkerIndex7;
+  // The RF monitor's trace.
+  std::vector<QPoint>& MonitorTrace;
 
   // The EQ page's own grid and curve.
   eqshared::EqGrid Eq;
@@ -137,6 +139,7 @@ class TForm7 : public DetailWindow {
   void OpenDetailZ3K();
 
   void FormCreate();
+  void FormClose(forms::CloseAction& action) { HandleClose(action); }
   void Timer1Timer() { PollTick(); }
   void PageControl1Change();
   void Edit1KeyPress(char16_t& key) { NameKeyPress(key); }
@@ -225,8 +228,8 @@ class TForm7 : public DetailWindow {
   void StaticText47MouseUp() { ReleaseAntenna(Antenna::B); }
 
   // Designer launch and watch
-  void BitBtn1Click() { LaunchDesigner(); }
-  void Timer2Timer() { WatchDesigner(); }
+  void BitBtn1Click() { DesignerLaunch(); }
+  void Timer2Timer() { DesignerWatch(); }
 
   // EQ presets (EqPresets.cpp)
   void BitBtn15Click() { StepEqPreset(+1); }
