@@ -70,8 +70,10 @@ class Monitor : public Extras {
     forms::BitBtn* scan = first ? program.Form3->BitBtn18 : program.Form7->BitBtn4;
     forms::Image* picture = first ? program.Form3->Image2 : program.Form7->Image4;
     forms::Timer* poll = first ? program.Form3->Timer2 : program.Form7->Timer1;
-    const auto& traces = w.monitor().traces;
-    ASSERT_EQ(static_cast<int>(traces.size()), first ? 2 : 1);
+    // Antenna A's trace (the second model's only one) and, in the first model's window, B's.
+    const std::vector<QPoint>& traceA =
+        first ? program.Form3->MonitorTraceA : program.Form7->MonitorTrace;
+    const std::vector<QPoint>& traceB = program.Form3->MonitorTraceB;
 
     // The first sample at 30 dB (B 28 dB), the rest at 50 dB (B 48 dB).
     setLevel(30);
@@ -89,12 +91,12 @@ class Monitor : public Extras {
     EXPECT_EQ(scan->caption(), "Run");  // a running scan ends
     EXPECT_EQ(count("%07N\r"), width);
     EXPECT_EQ(w.monitor().MonitorCount, width);
-    EXPECT_EQ(traces[0][0].y(), 154);  // point 0 stays on the baseline until the scroll
-    EXPECT_EQ(traces[0][1].y(), 80);   // 30 dB: 75 pixels
-    EXPECT_EQ(traces[0][width].y(), 30);
+    EXPECT_EQ(traceA[0].y(), 154);  // point 0 stays on the baseline until the scroll
+    EXPECT_EQ(traceA[1].y(), 80);   // 30 dB: 75 pixels
+    EXPECT_EQ(traceA[width].y(), 30);
     if (first) {
-      EXPECT_EQ(traces[1][1].y(), 85);
-      EXPECT_EQ(traces[1][width].y(), 35);
+      EXPECT_EQ(traceB[1].y(), 85);
+      EXPECT_EQ(traceB[width].y(), 35);
     }
     EXPECT_TRUE(poll->enabled());  // the poll is back once the loop has ended
 
@@ -107,10 +109,10 @@ class Monitor : public Extras {
     runButton->click();
     EXPECT_EQ(count("%07N\r"), width + 1);
     EXPECT_EQ(w.monitor().MonitorCount, width);
-    EXPECT_EQ(traces[0][0].y(), 80);
-    EXPECT_EQ(traces[0][1].y(), 30);
-    EXPECT_EQ(traces[0][width].y(), 30);
-    EXPECT_EQ(traces[0][width + 1].x(), width + 1);
+    EXPECT_EQ(traceA[0].y(), 80);
+    EXPECT_EQ(traceA[1].y(), 30);
+    EXPECT_EQ(traceA[width].y(), 30);
+    EXPECT_EQ(traceA[width + 1].x(), width + 1);
     EXPECT_EQ(picture->canvas().pixel(width - 1, 30), forms::clAqua);
     EXPECT_EQ(picture->canvas().pixel(0, 154), forms::clBlack);
     EXPECT_GT(w.monitor().MonitorElapsedMs, 0);
@@ -122,8 +124,7 @@ class Monitor : public Extras {
 TEST_F(Monitor, TheFirstModelsTwoTracesScrollAtSample321) {
   plotsAndScrolls(Model::Q5V, 320);
   TForm3& f = *program.Form3;
-  const auto& traces = f.monitor().traces;
-  EXPECT_EQ(traces[1][0].y(), 85);
+  EXPECT_EQ(f.MonitorTraceB[0].y(), 85);
   EXPECT_EQ(f.Image2->canvas().pixel(319, 35), forms::fromQColor(forms::toQColor(forms::clInfoBk)));
   EXPECT_EQ(f.StaticText28->caption(), "-57.0dBm");
   EXPECT_EQ(f.StaticText27->caption(), "316.2uV");
@@ -176,7 +177,7 @@ TEST_F(Extras, TheSecondMonitorRepeatsTheLastLevelOfASilentReceiverAndSlowPaces)
   EXPECT_EQ(count("%07N\r"), 5);  // one unchecked query a sample
   EXPECT_TRUE(dialogs.boxes.empty());
   EXPECT_TRUE(w.isVisible());
-  for (int i = 1; i <= 5; ++i) EXPECT_EQ(w.monitor().traces[0][i].y(), 80) << i;
+  for (int i = 1; i <= 5; ++i) EXPECT_EQ(w.MonitorTrace[i].y(), 80) << i;
   // Each sample: 0.1 s of "Slow" and the query's 0.3 s reply window.
   EXPECT_GE(w.monitor().MonitorElapsedMs, 5 * 400);
   EXPECT_EQ(w.monitor().MonitorElapsedMs, static_cast<int32_t>(clock.tickCount() - start));
@@ -196,8 +197,8 @@ TEST_F(Extras, ClearDuringARunEndsItAndEmptiesThePlot) {
   EXPECT_EQ(w.monitor().MonitorRunning, 0);
   EXPECT_EQ(w.monitor().MonitorCount, 0);
   EXPECT_EQ(w.monitor().MonitorElapsedMs, 0);
-  for (const auto& trace : w.monitor().traces)
-    for (int i = 0; i <= 320; ++i) ASSERT_EQ(trace[i].y(), 154) << i;
+  for (const auto* trace : {&w.MonitorTraceA, &w.MonitorTraceB})
+    for (int i = 0; i <= 320; ++i) ASSERT_EQ((*trace)[i].y(), 154) << i;
   EXPECT_EQ(w.Image2->canvas().pixel(2, 55), forms::clBlack);  // where 40 dB was drawn
   EXPECT_EQ(w.Label6->caption(), "00:00:00");
   EXPECT_EQ(w.StaticText28->caption(), "        dBm");

@@ -194,11 +194,11 @@ TEST(GroupNumbers, ShiftedDisplayAndBoundedChannelCounts) {
   c.ChannelsPerGroup[0] = 12;
   c.ChannelsPerGroup[3] = 9;
   struct Row {
-    bool newFormat;
+    bool newTable;
     int group, count;
   } rows[] = {{true, 3, 12},  {false, 3, 9},   {false, 4, 16},  // never read
               {false, 0, 16}, {false, 17, 16}, {false, 200, 16}};
-  for (const Row& r : rows) EXPECT_EQ(ChannelCountOf(c, r.newFormat, r.group), r.count) << r.group;
+  for (const Row& r : rows) EXPECT_EQ(ChannelCountOf(c, r.newTable, r.group), r.count) << r.group;
   c.ChannelsPerGroup[0] = 0;
   EXPECT_EQ(ChannelCountOf(c, true, 1), 16);
 }

@@ -139,6 +139,41 @@ TEST_F(DetailTest, AThirdUnansweredTryStopsTheOpener) {
   EXPECT_EQ(program.Net.PollingEnabled, 1);
 }
 
+TEST_F(DetailTest, AConversionErrorAfterTheWindowShowedLeavesNoWindowAndTheMainScreenPolls) {
+  add(Model::Q5V, 7);
+  add(Model::Z3K, 8);
+  run();
+  // The squelch threshold "ZZ": read by the opener, converted when the pictures are cleared
+  // after the window showed.
+  bus.shaper = [](std::string_view line, const sim::Receiver&, std::optional<std::string> reply,
+                  uint32_t dueMs) -> std::vector<sim::ReplyPiece> {
+    if (!reply) return {};
+    if (sim::commandOf(line).starts_with("%F")) reply->replace(7, 2, "ZZ");
+    return {{dueMs, *reply}};
+  };
+  struct Row {
+    int slot;
+    forms::Form* window;
+    forms::Timer* poll;
+    const char* identify;
+  } rows[] = {{1, program.Form3, program.Form3->Timer2, "%07A\r"},
+              {2, program.Form7, program.Form7->Timer1, "%08A\r"}};
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.slot);
+    dialogs.boxes.clear();
+    openSlot(r.slot);
+    EXPECT_EQ(dialogs.texts(forms::DialogKind::Error),
+              std::vector<QString>{"'0xZZ' is not a valid integer value."});
+    EXPECT_FALSE(r.window->isVisible());
+    EXPECT_FALSE(r.poll->enabled());
+    EXPECT_EQ(program.Net.PollingEnabled, 1);
+    bus.clearLog();
+    runTimers(300);
+    EXPECT_GT(count(r.identify), 0) << "the main screen polls the receiver";
+  }
+  bus.shaper = nullptr;
+}
+
 TEST_F(DetailTest, OneClickOpensOneWindowEvenWhenTheReceiverNowAnswersAsTheOtherModel) {
   auto& r = add(Model::Q5V, 7);
   r.firmware = "2.1A";  // the wide layouts of both models

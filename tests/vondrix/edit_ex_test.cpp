@@ -93,7 +93,10 @@ class EditExExit : public ::testing::Test {
     form.setClientSize(200, 100);
     edit.setBounds(0, 0, 100, 20);
     other.setBounds(0, 40, 100, 20);
-    edit.OnExit = [this] { ++exits; };
+    edit.OnExit = [this](QObject* sender) {
+      EXPECT_EQ(sender, static_cast<QObject*>(&edit));
+      ++exits;
+    };
     form.show();
     QApplication::setActiveWindow(&form);
   }

@@ -110,6 +110,43 @@ TEST_F(Spectrum, WideStepsFillTheSkippedPointsWithTheLaterSample) {
   EXPECT_NE(y[5], y[7]);
 }
 
+TEST_F(Spectrum, AStepButtonClickedDuringTheScanTakesEffectAtTheNextStep) {
+  // Both windows on a 20-step band from 798.000 MHz; 100 kHz clicked after the third tune.
+  sim::Receiver& first = add(Model::Q5V, 7);
+  sim::Receiver& second = add(Model::Z3K, 8);
+  for (sim::Receiver* r : {&first, &second})
+    r->bandStartCode = kStart, r->bandSteps = 20, r->frequencyCode = kStart;
+  run();
+  struct Row {
+    int slot;
+    forms::BitBtn* run;
+    forms::RadioButton* step100;
+    forms::Edit* field;
+    forms::StaticText* label;
+  } rows[] = {
+      {1, program.Form3->BitBtn18, program.Form3->RadioButton5, program.Form3->Edit6,
+       program.Form3->StaticText31},
+      {2, program.Form7->BitBtn4, program.Form7->RadioButton5, program.Form7->EditEx1,
+       program.Form7->StaticText60},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.slot);
+    openSlot(r.slot);
+    bus.clearLog();
+    duringScanAfterK(3, [&] { r.step100->click(); });
+    r.run->click();
+    std::vector<int> offsets;
+    for (int code : tuned()) offsets.push_back(code - kStart);
+    EXPECT_EQ(offsets, std::vector<int>({0, 1, 2, 3, 7, 11, 15, 19}));
+    // The band's end falls back by the step in use: to the last frequency sampled.
+    EXPECT_EQ(r.field->text(), "798.475");
+    EXPECT_EQ(r.label->caption(), "798.475MHZ");
+    EXPECT_EQ(program.Current.CurrentFrequency, "798.475");
+    EXPECT_EQ(r.run->caption(), "Run");
+    bus.setLineObserver({});
+  }
+}
+
 TEST_F(Spectrum, RunContinuesFromTheLabelsFrequencyUnlessItsNextStepReachesTheStop) {
   TForm3& w = openSmallBand();
   struct Row {

@@ -199,6 +199,48 @@ TEST_F(Tuning, ChannelSixteenGoesOutAsZeroInTheOldForm) {
   EXPECT_EQ(w.Edit4->text(), "      12");
 }
 
+TEST_F(Tuning, TheSecondModelCountsTheChannelsOfTheGroupTableItRead) {
+  // A first-model receiver of the old table form, opened first, leaves 16 channels in the
+  // per-group entries that every window shares.
+  auto& earlier = add(Model::Q5V, 1);
+  earlier.firmware = "1.1C", earlier.groups = {16, 16, 16};
+  struct Row {
+    const char* name;
+    const char* firmware;
+    std::vector<int> groups;
+    int group;
+    int count;
+    const char* downFromOne;  // the D set of channel down from channel 1
+    const char* upFromLast;
+  } rows[] = {
+      {"new table form, old D set form", "1.5A", std::vector<int>(8, 12), 2, 12, "#aaD2C\r",
+       "#aaD21\r"},
+      {"old table form: the group's entry", "1.1A", {16, 9, 12}, 3, 12, "#aaD3C\r", "#aaD31\r"},
+      {"an entry no table filled", "1.1A", {12, 12}, 5, 16, "#aaD50\r", "#aaD51\r"},
+  };
+  int address = 2;
+  for (const Row& r : rows) {
+    auto& rx = add(Model::Z3K, address++);
+    rx.firmware = r.firmware, rx.groups = r.groups, rx.group = r.group, rx.channel = 1;
+  }
+  run();
+  openSlot(1);
+  for (int slot = 2; slot <= int(std::size(rows)) + 1; ++slot) {
+    const Row& r = rows[slot - 2];
+    SCOPED_TRACE(r.name);
+    openSlot(slot);
+    TForm7& w = *program.Form7;
+    bus.clearLog();
+    w.BitBtn13->click();  // down from channel 1: the group's last channel
+    EXPECT_EQ(lines(), At(slot, {r.downFromOne}));
+    EXPECT_EQ(w.StaticText32->caption(), QString::number(r.count));
+    bus.clearLog();
+    w.BitBtn14->click();  // up from the last channel: channel 1
+    EXPECT_EQ(lines(), At(slot, {r.upFromLast}));
+    EXPECT_EQ(w.StaticText32->caption(), "1");
+  }
+}
+
 TEST_F(Tuning, EnterTunesToTheGridPointAtOrBelowWithinTheBand) {
   add(Model::Q5V, 7);
   auto& z = add(Model::Z3K, 8);

@@ -18,7 +18,7 @@ constexpr uint32_t kDesignerStartMs = 10000;
 
 }  // namespace
 
-void DetailWindow::LaunchDesigner() {
+void DetailWindow::DesignerLaunch() {
   // A scan or monitor running underneath ends before it sends on the closed port, and the
   // poll stays idle until the port is back, so the window never goes "Offline" meanwhile.
   StopLongLoops();
@@ -34,7 +34,7 @@ void DetailWindow::LaunchDesigner() {
   roles_.designerWatch->setEnabled(true);
 }
 
-void DetailWindow::WatchDesigner() {
+void DetailWindow::DesignerWatch() {
   platform::Clock& clock = platform::clock();
   if (program_.FindDesignerWindow()) {
     handover_.appeared = true;

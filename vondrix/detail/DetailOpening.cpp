@@ -22,6 +22,15 @@ bool DetailWindow::Retry(const std::function<void()>& query) {
   return answered;
 }
 
+void DetailWindow::OpenWhole(const std::function<void()>& steps) {
+  try {
+    steps();
+  } catch (...) {
+    if (isVisible()) close();
+    throw;
+  }
+}
+
 void DetailWindow::BeginOpening(const std::string& address) {
   AddressReceiver(program_.Slots.HoveredSlot, traits_.addressPrefix + address);
 }

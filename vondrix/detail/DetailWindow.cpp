@@ -16,7 +16,6 @@ DetailWindow::DetailWindow(Program& program, const TwinTraits& traits)
   std::vector<QPoint> trace(traits.monitorCapacity);
   for (int i = 0; i < traits.monitorCapacity; ++i) trace[i] = QPoint(i, kMonitorBaseline);
   monitor_.traces.assign(traits.monitorTraces, trace);
-  OnClose = [this](forms::CloseAction& action) { FormClose(action); };
 }
 
 ReceiverQueries& DetailWindow::queries() const {
@@ -65,7 +64,7 @@ void DetailWindow::ShowOffline() {
   forms::ShowMessage(roles_.address.text() + "  Offline");
 }
 
-void DetailWindow::FormClose(forms::CloseAction& action) {
+void DetailWindow::HandleClose(forms::CloseAction& action) {
   roles_.pollTimer->setEnabled(false);
   program_.Net.PollingEnabled = 1;
   StopLongLoops();

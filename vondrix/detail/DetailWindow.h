@@ -44,7 +44,9 @@ struct MonitorState {
   uint8_t MonitorRunning = 0;
   int32_t MonitorCount = 0;
   int32_t MonitorElapsedMs = 0;
-  std::vector<std::vector<QPoint>> traces;  // MonitorTraceA, MonitorTraceB / MonitorTrace
+  // One per antenna plotted: the first model's MonitorTraceA and MonitorTraceB, the second
+  // model's MonitorTrace. Sized once when the window is made, so the forms' names stay valid.
+  std::vector<std::vector<QPoint>> traces;
 };
 
 class DetailWindow : public forms::Form {
@@ -64,8 +66,8 @@ class DetailWindow : public forms::Form {
   bool QueryStatus();
 
   // The TV field for the frequency field's value by the region: the channel, "" outside
-  // the region's ranges; a region without channels leaves the field alone, and so does a
-  // frequency field that holds no number.
+  // the region's ranges; a region without channels leaves the field alone. A frequency
+  // field that holds no number empties the field (no error is shown).
   void ShowTvChannel();
 
   // Writes CurrentName into the receiver; the name edit shows " Orsek" when the line went
@@ -131,12 +133,12 @@ class DetailWindow : public forms::Form {
   // The launch: a running scan and monitor ended, the poll idle until the port is back,
   // the port closed, the window hidden (not closed, so the main screen keeps waiting),
   // the designer started beside this program, and the watch timer on.
-  void LaunchDesigner();
+  void DesignerLaunch();
   // A watch tick: while the designer's window exists, WM_UPLOADADDRESS (0x8750) with the
   // address goes to it. Once it is gone, the port is reopened and the window shown and
   // polled again; a designer that started counts as running until its window has appeared
   // once, or for 10 s after the launch if it never does.
-  void WatchDesigner();
+  void DesignerWatch();
   // True from the launch until the designer's window has appeared once or the watch has
   // given up waiting for it: the port is handed over although no "Calyxon" window exists yet.
   bool DesignerStarting() const;
@@ -185,8 +187,9 @@ class DetailWindow : public forms::Form {
   // Poll timer tick: up to pollTries status tries; none answered: the timer off, the
   // offline message, the window closed.
   void PollTick();
-  // Close handling: poll off, main-screen polling on, scan and monitor ended, hidden.
-  void FormClose(forms::CloseAction& action);
+  // Close handling (each window's FormClose): poll off, main-screen polling on, scan and
+  // monitor ended, hidden.
+  void HandleClose(forms::CloseAction& action);
   // The common part of creation: both pictures black, the pages double-buffered.
   void CreatePictures();
   void HighlightActivePage();
@@ -208,6 +211,10 @@ class DetailWindow : public forms::Form {
   // answered, shows "COM PORT Offline" and returns false: the opener stops there. Reply
   // fields that must be numbers and are not stop the opener with the conversion error.
   bool Retry(const std::function<void()>& query);
+  // Runs an opener's steps. An error that stops them on the way (a reply field that does not
+  // convert) leaves no window half open: a window already shown is closed again as by its
+  // close box, so that its poll is off and the main screen polls, and the error goes on.
+  void OpenWhole(const std::function<void()>& steps);
   // The window works on the hovered slot; its address control shows address.
   void BeginOpening(const std::string& address);
   bool QueryFirmwareAndState();   // QueryState

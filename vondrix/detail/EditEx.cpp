@@ -40,7 +40,7 @@ void TEditEx::SetMinValue(double value) {
   if (value != minValue_) minValue_ = value;
 }
 
-void TEditEx::keyPress(char16_t& key) {
+void TEditEx::KeyPress(char16_t& key) {
   forms::Edit::keyPress(key);  // the owner's OnKeyPress first
   if (key == u'\r') {
     key = 0;
@@ -59,7 +59,7 @@ void TEditEx::keyPress(char16_t& key) {
   key = 0;
 }
 
-void TEditEx::doExit() {
+void TEditEx::DoExit() {
   if (checkRange_ && dataType_ == tdNumber) {
     const double value = static_cast<double>(runtime::StrToFloat(text()));
     if (value < minValue_ || value > maxValue_) {
@@ -72,7 +72,7 @@ void TEditEx::doExit() {
       QCoreApplication::sendEvent(this, &up);
     }
   }
-  if (OnExit) OnExit();
+  if (OnExit) OnExit(this);
 }
 
 }  // namespace vondrix

@@ -11,15 +11,20 @@
 // raises the run time's conversion error, reported by the application; nothing more
 // happens on that exit). A value below MinValue or above MaxValue (both inclusive) sounds
 // the default beep, shows "Value Out Of Range!", takes the focus back and puts the caret
-// at the end of the text. Then, whatever the check said, OnExit runs; the base edit's exit
-// event does not.
+// at the end of the text. Then, whatever the check said, OnExit runs with the control as
+// its Sender; the base edit's exit event does not.
 #pragma once
+
+#include <functional>
 
 #include "forms/Edit.h"
 
 namespace vondrix {
 
 enum TDataType { tdText = 0, tdNumber = 1 };
+
+// An event that names the control it comes from.
+using TNotifyEvent = std::function<void(QObject* Sender)>;
 
 class TEditEx : public forms::Edit {
  public:
@@ -39,14 +44,20 @@ class TEditEx : public forms::Edit {
   void SetMaxValue(double value);
   void SetMinValue(double value);
 
-  // Raised at the end of every exit, with the control as sender.
-  forms::NotifyEvent OnExit;
+  // Raised at the end of every exit, with the control as Sender.
+  TNotifyEvent OnExit;
 
  protected:
-  void keyPress(char16_t& key) override;
-  void doExit() override;
+  // The key filter of every typed character (key = 0 discards it).
+  void KeyPress(char16_t& key);
+  // The range check and OnExit, when the focus moves on.
+  void DoExit();
 
  private:
+  // The kit's key and exit hooks.
+  void keyPress(char16_t& key) override { KeyPress(key); }
+  void doExit() override { DoExit(); }
+
   // The window style follows the alignment (the control is "recreated").
   void RecreateWnd();
 

@@ -33,6 +33,7 @@ void ShowBar(forms::StaticText* bar, const RfBarView& view) {
 }  // namespace
 
 void TForm3::WireEvents() {
+  OnClose = [this](forms::CloseAction& action) { FormClose(action); };
   Timer2->OnTimer = [this] { Timer2Timer(); };
   PageControl1->OnChange = [this] { PageControl1Change(); };
   BitBtn13->OnClick = [this] { BitBtn13Click(); };
@@ -56,6 +57,10 @@ void TForm3::FormCreate() {
 }
 
 void TForm3::OpenDetailQ5V() {
+  OpenWhole([this] { FillAndShowQ5V(); });
+}
+
+void TForm3::FillAndShowQ5V() {
   Drops.DropCountingOn = 0;
   BitBtn11Click();
   BeginOpening(program_.Slots.HoveredAddress);

@@ -101,13 +101,18 @@ class TForm3 : public DetailWindow {
   forms::Timer* Timer2;  // status poll, 60 ms
 
   int32_t& MarkerIndex3;
+  // The RF monitor's traces of antennas A and B.
+  std::vector<QPoint>& MonitorTraceA;
+  std::vector<QPoint>& MonitorTraceB;
   DropCounters Drops;
 
   // Opens the window for the main screen's hovered receiver; "COM PORT Offline" and no
-  // window when a query stays unanswered.
+  // window when a query stays unanswered, and no window either when a reply field that
+  // must be a number is not (the conversion error is reported).
   void OpenDetailQ5V();
 
   void FormCreate();
+  void FormClose(forms::CloseAction& action) { HandleClose(action); }
   void Timer2Timer() { PollTick(); }
   void PageControl1Change() { HighlightActivePage(); }
   void BitBtn13Click() { close(); }
@@ -133,6 +138,8 @@ class TForm3 : public DetailWindow {
   void Edit6KeyPress(char16_t& key) { FrequencyKeyPress(key); }
 
   // Squelch
+  // The squelch threshold line on both pictures, with the SQ bar and its dB text.
+  void DrawSquelchLine() { ShowSquelchThreshold(); }
   void BitBtn7MouseDown(forms::MouseButton b, forms::ShiftState, int, int) {
     StepSquelch(b, StepDirection::Up);
   }
@@ -168,6 +175,8 @@ class TForm3 : public DetailWindow {
   void ShowPolledStatus() override { ShowReceiverStatus(); }
 
  private:
+  // The opener's steps in their order.
+  void FillAndShowQ5V();
   void BuildReceiverBlock();
   void BuildStatusPanel();
   void BuildSpectrumPage();

@@ -37,7 +37,10 @@ forms::Label* ElapsedLabel(QWidget* page, const char* name) {
 }  // namespace
 
 TForm3::TForm3(Program& program)
-    : DetailWindow(program, kForm3Traits), MarkerIndex3(spectrum_.MarkerIndex) {
+    : DetailWindow(program, kForm3Traits),
+      MarkerIndex3(spectrum_.MarkerIndex),
+      MonitorTraceA(monitor_.traces[0]),
+      MonitorTraceB(monitor_.traces[1]) {
   setCaption("Detail Functions");
   setClientSize(593, 525);
   BuildReceiverBlock();

@@ -8,6 +8,7 @@
 namespace vondrix {
 
 void TForm7::WireEvents() {
+  OnClose = [this](forms::CloseAction& action) { FormClose(action); };
   Timer1->OnTimer = [this] { Timer1Timer(); };
   PageControl1->OnChange = [this] { PageControl1Change(); };
   Edit1->OnKeyPress = [this](char16_t& key) { Edit1KeyPress(key); };
@@ -46,6 +47,10 @@ void TForm7::ShowAntennaFromPanel() {
 }
 
 void TForm7::OpenDetailZ3K() {
+  OpenWhole([this] { FillAndShowZ3K(); });
+}
+
+void TForm7::FillAndShowZ3K() {
   BeginOpening(program_.Slots.HoveredAddress);
   if (!QueryStepsNameAndModel()) return;
   if (!QueryFirmwareAndState()) return;

@@ -125,6 +125,8 @@ class TForm7 : public DetailWindow {
   forms::Timer* Timer2;  // designer watch, 500 ms
 
   int32_t& MarkerIndex7;
+  // The RF monitor's trace.
+  std::vector<QPoint>& MonitorTrace;
 
   // The EQ page's own grid and curve.
   eqshared::EqGrid Eq;
@@ -132,10 +134,12 @@ class TForm7 : public DetailWindow {
   int16_t EqPointCount = 0;
 
   // Opens the window for the main screen's hovered receiver; "COM PORT Offline" and no
-  // window when a query stays unanswered.
+  // window when a query stays unanswered, and no window either when a reply field that
+  // must be a number is not (the conversion error is reported).
   void OpenDetailZ3K();
 
   void FormCreate();
+  void FormClose(forms::CloseAction& action) { HandleClose(action); }
   void Timer1Timer() { PollTick(); }
   void PageControl1Change();
   void Edit1KeyPress(char16_t& key) { NameKeyPress(key); }
@@ -224,8 +228,8 @@ class TForm7 : public DetailWindow {
   void StaticText47MouseUp() { ReleaseAntenna(Antenna::B); }
 
   // Designer launch and watch
-  void BitBtn1Click() { LaunchDesigner(); }
-  void Timer2Timer() { WatchDesigner(); }
+  void BitBtn1Click() { DesignerLaunch(); }
+  void Timer2Timer() { DesignerWatch(); }
 
   // EQ presets (EqPresets.cpp)
   void BitBtn15Click() { StepEqPreset(+1); }
@@ -242,6 +246,8 @@ class TForm7 : public DetailWindow {
   void ShowPolledStatus() override;
 
  private:
+  // The opener's steps in their order.
+  void FillAndShowZ3K();
   void BuildReceiverBlock();
   void BuildExtras();
   void BuildLedColumns();

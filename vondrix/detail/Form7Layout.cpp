@@ -59,7 +59,9 @@ forms::StaticText* ElapsedBox(QWidget* page, const char* name, int captionLeft, 
 }  // namespace
 
 TForm7::TForm7(Program& program)
-    : DetailWindow(program, kForm7Traits), MarkerIndex7(spectrum_.MarkerIndex) {
+    : DetailWindow(program, kForm7Traits),
+      MarkerIndex7(spectrum_.MarkerIndex),
+      MonitorTrace(monitor_.traces[0]) {
   setCaption("Zarnel Detail Functions");
   setOuterSize(607, 577);
   setColor(kBackground);

@@ -7,13 +7,15 @@ ShownGroupChannel ShiftedGroupChannel(int n, int g, int c, int channelsPerGroup)
   return {g + 10, c};
 }
 
-int ChannelCountOf(const CurrentReceiver& current, bool newFormat, int group) {
-  constexpr int kMissing = 16;
-  const int last = static_cast<int>(current.ChannelsPerGroup.size()) - 1;
-  if (!newFormat && (group < 1 || group > last)) return kMissing;
-  const int entry = newFormat ? 0 : group;
-  const int count = current.ChannelsPerGroup[entry];
-  return count > 0 ? count : kMissing;
+int ChannelCountOf(const CurrentReceiver& current, bool newTableForm, int group) {
+  constexpr int kUnknown = 16;
+  constexpr int kOldTableGroups = 15;
+  int count = 0;
+  if (newTableForm)
+    count = current.ChannelsPerGroup[0];
+  else if (group >= 1 && group <= kOldTableGroups)
+    count = current.ChannelsPerGroup[group];
+  return count > 0 ? count : kUnknown;
 }
 
 }  // namespace vondrix

@@ -15,9 +15,12 @@ struct ShownGroupChannel {
 };
 ShownGroupChannel ShiftedGroupChannel(int n, int g, int c, int channelsPerGroup);
 
-// Channels in group: ChannelsPerGroup[0] with the new table form, otherwise the group's own
-// entry. A group the table has no entry for (outside 1..16) and a count of 0 (never read)
-// count as 16, so that no channel walk runs outside the table or to channel 0.
-int ChannelCountOf(const CurrentReceiver& current, bool newFormat, int group);
+// Channels in group, by the form of the group table the opener read (newTableForm:
+// NewGroupTableForm of the firmware): the new form's one count ChannelsPerGroup[0] for
+// every group, otherwise the group's own entry. The per-group entries are shared by the
+// whole program, so with the new form they may still hold an earlier receiver's table and
+// are never used. A group the old table has no entry for (outside 1..15) and a count of 0
+// (never read) count as 16, so that no channel walk runs to channel 0.
+int ChannelCountOf(const CurrentReceiver& current, bool newTableForm, int group);
 
 }  // namespace vondrix

@@ -146,9 +146,10 @@ void DetailWindow::EndScanAtBandEnd(float f) {
 void DetailWindow::RunSpectrumScan() {
   auto paused = PausePolling();
   platform::Clock& clock = platform::clock();
-  const int step = spectrum_.ScanStep;
+  // The step is read where it is used: a step button clicked during the scan changes it.
+  const auto step = [this] { return static_cast<long double>(spectrum_.ScanStep); };
   if (roles_.sweeps[kHalt]->checked()) {
-    ShowScanFrequency(KhzOfText(roles_.frequency.text()) + static_cast<long double>(step));
+    ShowScanFrequency(KhzOfText(roles_.frequency.text()) + step());
     ShowTvChannel();
   }
   for (;;) {
@@ -170,7 +171,7 @@ void DetailWindow::RunSpectrumScan() {
                          d.StatusRfB, {c.RfCalLowA, c.RfCalLowB, c.RfCalHighA, c.RfCalHighB}))
           return;
       }
-      ShowScanFrequency(f + static_cast<long double>(step));
+      ShowScanFrequency(f + step());
       ShowTvChannel();
     } else {
       EndScanAtBandEnd(f);
@@ -181,8 +182,7 @@ void DetailWindow::RunSpectrumScan() {
     forms::processMessages();
     // What the handlers that ran meanwhile decided, before another line goes out.
     if (spectrum_.ScanElapsedMs == 0) {
-      roles_.frequency.setText(
-          MhzText(KhzOfText(roles_.frequency.text()) - static_cast<long double>(step)));
+      roles_.frequency.setText(MhzText(KhzOfText(roles_.frequency.text()) - step()));
       return;
     }
     if (Idle() || program_.Ending) return;

@@ -7,6 +7,7 @@
 #include "vondrix/detail/GroupNumbers.h"
 #include "vondrix/detail/MhzText.h"
 #include "vondrix/network/Program.h"
+#include "vondrix/network/ReceiverQueries.h"
 
 namespace vondrix {
 
@@ -106,10 +107,12 @@ void DetailWindow::StepGroup(StepDirection direction) {
 
 void DetailWindow::StepChannel(StepDirection direction) {
   CurrentReceiver& c = program_.Current;
-  const bool newFormat = NewFormat();
+  // The count of the table the opener read: a second-model receiver below the new D set
+  // form may already have answered in the new table form.
+  const bool newTable = NewGroupTableForm(c.FirmwareVersion);
   const bool shifted = ShiftedDisplay();
   const int g = HexStrict(c.CurrentGroup);
-  const int m = ChannelCountOf(c, newFormat, g);
+  const int m = ChannelCountOf(c, newTable, g);
   const int ch = StepWrap(HexStrict(c.CurrentChannel), m, direction);
   c.CurrentChannel = runtime::bytes::IntToHex(ch, 1);
   ShowGroupChannel(g, ch);

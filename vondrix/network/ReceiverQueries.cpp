@@ -9,6 +9,10 @@ using protocol::Field;
 using protocol::HexOr;
 using protocol::HexStrict;
 
+bool NewGroupTableForm(const std::string& firmwareVersion) {
+  return protocol::FirmwareNumber(firmwareVersion) >= 1.2;
+}
+
 void ReadNewGroupTable(const std::string& reply, CurrentReceiver& current) {
   current.GroupCount = Field(reply, 4, 2);
   current.ChannelsPerGroup[0] = HexStrict(Field(reply, 6, 2));
@@ -105,10 +109,10 @@ void ReceiverQueries::QueryBandStart(int slot) {
 }
 
 void ReceiverQueries::QueryGroupTable(int slot) {
-  const double version = protocol::FirmwareNumber(cur_.FirmwareVersion);
+  const bool newForm = NewGroupTableForm(cur_.FirmwareVersion);
   std::string r = Ask(protocol::Query(AddressOf(slot), 'H'));
   if (r.empty()) return;
-  if (version >= 1.2) {
+  if (newForm) {
     ReadNewGroupTable(r, cur_);
     return;
   }

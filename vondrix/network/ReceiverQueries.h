@@ -37,6 +37,10 @@ class PanelView {
   virtual void AddressError() = 0;
 };
 
+// True when a receiver of this firmware answers the group table query in the new form
+// (firmware 1.2 on, both models): one channel count for all groups.
+bool NewGroupTableForm(const std::string& firmwareVersion);
+
 // The group table reply of the new form (firmware 1.2 on): characters 4-5 -> GroupCount as
 // received, 6-7 -> ChannelsPerGroup[0], converted strictly (the run time's conversion error
 // otherwise, GroupCount then already set).
