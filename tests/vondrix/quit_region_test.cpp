@@ -1,9 +1,11 @@
 // Quitting, the region setting, help and the program entry.
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include "common/DesktopOpener.h"
+#include "platform/Paths.h"
 #include "platform/WindowDirectory.h"
 #include "program_fixture.h"
 #include "vondrix/network/AboutForm.h"
@@ -123,13 +125,38 @@ TEST_F(ProgramTest, ARegionOutsideOneToSixChangesNoCheckMark) {
   EXPECT_TRUE(m.Taiwan1->checked());
 }
 
-TEST_F(ProgramTest, HelpOpensThePageBesideTheProgram) {
+TEST_F(ProgramTest, HelpOpensThePageBesideTheProgramOrSaysWhyItCannot) {
   TForm1& m = start();
+  dialogs.boxes.clear();  // the first start's conversion error
+  const std::string beside = m.HelpFilePath;
+  EXPECT_EQ(beside, platform::exeFolder() + "VondrixHelp.html");
   {
     const DesktopOpener opener;
     m.Content1Click();
-    ASSERT_EQ(DesktopOpener::opened().size(), 1u);
-    EXPECT_NE(DesktopOpener::opened()[0].find("VondrixHelp.html"), std::string::npos);
+    EXPECT_EQ(DesktopOpener::opened(), std::vector<std::string>{beside});
+    EXPECT_TRUE(dialogs.boxes.empty());
+
+    m.HelpFilePath = "/nonexistent/VondrixHelp.html";
+    m.Content1Click();
+    EXPECT_EQ(DesktopOpener::opened().size(), 1u);
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes.back().text,
+              "The help page /nonexistent/VondrixHelp.html is missing. It belongs beside the "
+              "program: install the program again to get it back.");
+    EXPECT_EQ(dialogs.boxes.back().caption, "Help");
+  }
+  {
+    // A desktop without an opener on its PATH.
+    const QByteArray path = qgetenv("PATH");
+    const QTemporaryDir empty;
+    qputenv("PATH", empty.path().toLocal8Bit());
+    m.HelpFilePath = beside;
+    m.Content1Click();
+    qputenv("PATH", path);
+    ASSERT_EQ(dialogs.boxes.size(), 2u);
+    EXPECT_EQ(
+        dialogs.boxes.back().text.toStdString(),
+        "Can't show the help page " + beside + ": install xdg-utils and a web browser to read it.");
   }
   m.About1Click();
   EXPECT_TRUE(program.Form5->isVisible());

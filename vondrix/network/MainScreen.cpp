@@ -1,5 +1,6 @@
 #include "vondrix/network/MainScreen.h"
 
+#include <QFileInfo>
 #include <utility>
 
 #include "platform/Clock.h"
@@ -18,6 +19,7 @@ namespace vondrix {
 TForm1::TForm1(Program& program)
     : Queries(program.Bus, program.Slots, program.Current, *this), program_(program) {
   setCaption("Vondrix Main Screen");
+  HelpFilePath = platform::exeFolder() + "VondrixHelp.html";
   setBorderStyle(forms::bsSingle);
   BuildMenus();
   setOuterSize(730, 410);
@@ -163,7 +165,18 @@ void TForm1::USA1Click() {
 }
 
 void TForm1::Content1Click() {
-  platform::openDocument(platform::exeFolder() + "VondrixHelp.html");
+  const QString page = QString::fromStdString(HelpFilePath);
+  if (!QFileInfo::exists(page)) {
+    forms::MessageBox("The help page " + page +
+                          " is missing. It belongs beside the program: install the program "
+                          "again to get it back.",
+                      "Help", forms::MB_OK | forms::MB_ICONWARNING);
+    return;
+  }
+  if (!platform::openDocument(HelpFilePath))
+    forms::MessageBox(
+        "Can't show the help page " + page + ": install xdg-utils and a web browser to read it.",
+        "Help", forms::MB_OK | forms::MB_ICONWARNING);
 }
 
 void TForm1::About1Click() {

@@ -76,7 +76,10 @@ class TForm1 : public forms::Form, public PanelView, public PortSearchHooks {
   void USA1Click();
   void ShowRegionCheck();
   void UncheckRegionItems();
+  // Help > Content: HelpFilePath with the desktop's opener. A page that is not there, or a
+  // desktop without an opener, is said in a box.
   void Content1Click();
+  std::string HelpFilePath;  // the help page, beside the program
   void About1Click();
 
   // The network file (NetworkFileMenu.cpp). Both do nothing while the designer runs, while
