@@ -234,10 +234,49 @@ void TForm1::QuitSequence() {
     platform::clock().sleep(200);
   }
   bus.CloseBus();
-  if (!program_.Registry.write("TV", std::to_string(program_.TvRegion)))
+  SaveRegion();
+}
+
+namespace {
+
+// A line of a file as a box can show it: printable ASCII, other bytes as \xNN, cut short.
+std::string Quoted(const std::string& line) {
+  std::string shown;
+  for (const char c : line.substr(0, 40)) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b >= 0x20 && b < 0x7F) {
+      shown += c;
+    } else {
+      static const char hex[] = "0123456789ABCDEF";
+      shown += std::string("\\x") + hex[b >> 4] + hex[b & 15];
+    }
+  }
+  return '"' + shown + (line.size() > 40 ? "...\"" : "\"");
+}
+
+}  // namespace
+
+void TForm1::SaveRegion() {
+  const std::string path = program_.Registry.filePath();
+  const platform::Settings::WriteResult saved =
+      program_.Registry.write("TV", std::to_string(program_.TvRegion));
+  if (!saved.ok()) {
     forms::ShowMessage(QString::fromStdString("The TV channel region could not be saved in " +
-                                              program_.Registry.filePath() +
-                                              ": check that the folder is writable."));
+                                              path + " (" + saved.error +
+                                              "). Check that you may write there and that the "
+                                              "disk has room."));
+    return;
+  }
+  if (saved.dropped.empty()) return;
+  constexpr std::size_t kNamed = 3;
+  std::string lines;
+  for (std::size_t i = 0; i < saved.dropped.size() && i < kNamed; ++i)
+    lines += (i ? ", " : "") + Quoted(saved.dropped[i]);
+  if (saved.dropped.size() > kNamed)
+    lines += " and " + std::to_string(saved.dropped.size() - kNamed) + " more";
+  forms::ShowMessage(QString::fromStdString("The TV channel region was saved in " + path +
+                                            ", without the lines of the file that " +
+                                            "could not be read: " + lines + "."));
 }
 
 void TForm1::FormClose(forms::CloseAction& action) {
