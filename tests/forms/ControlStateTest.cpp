@@ -116,7 +116,7 @@ std::pair<int, int> inkedRows(const QImage& picture) {
 }
 
 TEST(ControlState, ALabelDrawsItsTextFromTheTopAndClipsTheBottom) {
-  // A panel's name line: a 15-pixel font in a 10-pixel line.
+  // A font taller than its line: 15 pixels in 10.
   Label label(nullptr);
   label.setAutoSize(false);
   label.setBounds(0, 0, 70, 10);

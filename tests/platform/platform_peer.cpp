@@ -4,12 +4,16 @@
 //                                triple as "msg w l", quits after the first one
 //   platform_peer find TITLE     prints the number of live windows with that title
 //   platform_peer open PATH      opens PATH as a serial port; prints "opened" or the reason
+//   platform_peer settings NAME VALUE
+//                                writes the value into Vondrix's settings; prints "saved" or
+//                                the reason
 #include <unistd.h>
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <cstdio>
 
 #include "platform/PosixSerialPort.h"
+#include "platform/Settings.h"
 #include "platform/SingleInstance.h"
 #include "platform/WindowDirectory.h"
 
@@ -43,6 +47,11 @@ int main(int argc, char** argv) {
     std::string why;
     const bool opened = platform::PosixSerialPort::openDevice(argv[2], &why) != nullptr;
     std::printf("%s\n", opened ? "opened" : why.c_str());
+    return 0;
+  }
+  if (verb == "settings" && argc == 4) {
+    const auto result = platform::Settings("Vondrix").write(argv[2], argv[3]);
+    std::printf("%s\n", result.ok() ? "saved" : result.error.c_str());
     return 0;
   }
   if (verb == "find") {

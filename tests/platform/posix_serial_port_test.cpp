@@ -12,6 +12,7 @@
 #include <fstream>
 #include <optional>
 
+#include "PeerWithoutRoot.h"
 #include "platform/PosixSerialPort.h"
 
 namespace {
@@ -128,21 +129,10 @@ TEST_F(PtyPort, ASecondOpenOfTheSameDeviceIsRefusedAsBusy) {
   EXPECT_EQ(why, "In use by another program. Close that program and try again.");
 }
 
-// Opens path as a serial port without root's rights: in this process when it runs as a
-// user, else in a helper process that drops to the user "nobody". Returns the reason the
-// open gave, "opened", or nothing when no process without root's rights can be had.
+// Opens path as a serial port without root's rights: the reason the open gave, "opened", or
+// nothing when no process without root's rights can be had.
 std::optional<std::string> reasonWithoutRoot(const std::string& path) {
-  if (geteuid() != 0) {
-    std::string why;
-    return PosixSerialPort::openDevice(path, &why) ? "opened" : why;
-  }
-  QProcess peer;
-  peer.setChildProcessModifier([] {
-    if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0) _exit(77);
-  });
-  peer.start(PLATFORM_PEER, {"open", QString::fromStdString(path)});
-  if (!peer.waitForFinished(10000) || peer.exitCode() == 77) return std::nullopt;
-  return QString::fromLocal8Bit(peer.readAllStandardOutput()).trimmed().toStdString();
+  return PeerWithoutRoot({"open", QString::fromStdString(path)});
 }
 
 TEST_F(PtyPort, ADeviceWithoutPermissionNamesTheGroupToJoin) {

@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 // jpeglib.h wants FILE and size_t declared before it.
 #include <jpeglib.h>
 
+#include "PeerWithoutRoot.h"
+#include "common/FileBytes.h"
 #include "platform/Clock.h"
 #include "platform/Jpeg.h"
 #include "platform/Paths.h"
@@ -19,9 +23,96 @@ TEST(Settings, ValuesRoundTripInTheUsersConfigFolder) {
   platform::Settings s("Vondrix");
   EXPECT_EQ(s.filePath(), std::string(std::getenv("XDG_CONFIG_HOME")) + "/Orsek/Vondrix.ini");
   EXPECT_FALSE(s.read("TV").has_value());
-  ASSERT_TRUE(s.write("TV", "4"));
+  ASSERT_TRUE(s.write("TV", "4").ok());
+  EXPECT_EQ(ReadBytes(s.filePath()), "[General]\nTV=4\n");  // as earlier versions wrote it
   EXPECT_EQ(platform::Settings("Vondrix").read("TV"), "4");
   EXPECT_FALSE(platform::Settings("Calyxon").read("TV").has_value());
+}
+
+TEST(Settings, AFileWithUnreadableLinesIsReadAsFarAsItCanAndWrittenAnewWithoutThem) {
+  platform::Settings s("Vondrix");
+  std::filesystem::create_directories(std::filesystem::path(s.filePath()).parent_path());
+  WriteBytes(s.filePath(),
+             "; kept by hand\r\n"
+             "Early=1\r\n"
+             "[General]\n"
+             "TV = \"4\" \n"
+             "[broken\n"
+             "After=2\n"
+             "no equals sign\n"
+             "=no key\n"
+             "Bell=\a\n"
+             "[Ports]\n"
+             "COM1=/dev/ttyUSB0\n"
+             "COM1=/dev/ttyUSB1\n"
+             "Tail=a=b");
+  const std::pair<std::string, std::string> reads[] = {
+      {"Early", "1"},  // before any header: [General]
+      {"TV", "4"},
+      {"After", "2"},                  // a broken header opens no section
+      {"Ports/COM1", "/dev/ttyUSB1"},  // the last one counts
+      {"Ports/Tail", "a=b"},
+  };
+  for (const auto& [name, value] : reads) EXPECT_EQ(s.read(name), value) << name;
+  EXPECT_FALSE(s.read("Bell").has_value());
+
+  const platform::Settings::WriteResult written = s.write("TV", "3");
+  ASSERT_TRUE(written.ok()) << written.error;
+  EXPECT_EQ(written.dropped,
+            (std::vector<std::string>{"[broken", "no equals sign", "=no key", "Bell=\a"}));
+  EXPECT_EQ(ReadBytes(s.filePath()),
+            "; kept by hand\nEarly=1\n[General]\nTV=3\nAfter=2\n[Ports]\n"
+            "COM1=/dev/ttyUSB0\nCOM1=/dev/ttyUSB1\nTail=a=b\n");
+
+  // New keys go at the end of their section, or into a new one; values keep their blanks.
+  ASSERT_TRUE(s.write("Ports/COM2", "/dev/ttyS0").ok());
+  const platform::Settings::WriteResult added = s.write("Demo/Note", " spaced ");
+  ASSERT_TRUE(added.ok());
+  EXPECT_TRUE(added.dropped.empty());
+  EXPECT_EQ(ReadBytes(s.filePath()),
+            "; kept by hand\nEarly=1\n[General]\nTV=3\nAfter=2\n[Ports]\n"
+            "COM1=/dev/ttyUSB0\nCOM1=/dev/ttyUSB1\nTail=a=b\nCOM2=/dev/ttyS0\n\n"
+            "[Demo]\nNote=\" spaced \"\n");
+  EXPECT_EQ(s.read("Demo/Note"), " spaced ");
+  EXPECT_FALSE(s.write("TV", "4\n[Ports]").ok());  // a value that would end its line
+  EXPECT_EQ(s.read("TV"), "3");
+}
+
+TEST(Settings, AFileThatCannotBeReplacedOrReadIsKeptAndTheWriteSaysWhy) {
+  const struct Row {
+    mode_t folderMode, fileMode;
+    const char* said;
+  } rows[] = {
+      {0555, 0644, "Permission denied"},                        // a read-only folder
+      {0777, 0000, "it could not be read: Permission denied"},  // its keys would be lost
+  };
+  for (const Row& r : rows) {
+    // A folder the peer can reach (the tests' own folders are the runner's alone).
+    char made[] = "/tmp/orsek-settings-XXXXXX";
+    ASSERT_NE(mkdtemp(made), nullptr);
+    const std::string home = made;
+    const std::string folder = home + "/Orsek", file = folder + "/Vondrix.ini";
+    std::filesystem::create_directories(folder);
+    const std::string old = "[General]\nTV=4\n[broken\n";
+    WriteBytes(file, old);
+    chmod(home.c_str(), 0755);
+    chmod(file.c_str(), r.fileMode);
+    chmod(folder.c_str(), r.folderMode);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", QString::fromStdString(home));
+    const std::optional<std::string> said = PeerWithoutRoot({"settings", "TV", "6"}, env);
+    chmod(folder.c_str(), 0755);
+    chmod(file.c_str(), 0644);
+    const std::string after = ReadBytes(file);
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder))
+      names.push_back(e.path().filename());
+    std::filesystem::remove_all(home);
+    if (!said) GTEST_SKIP() << "running as root and unable to drop to another user here";
+    EXPECT_EQ(*said, r.said);
+    EXPECT_EQ(after, old) << r.said;
+    EXPECT_EQ(names, std::vector<std::string>{"Vondrix.ini"}) << r.said;
+  }
 }
 
 std::vector<std::pair<std::string, std::string>> launched;

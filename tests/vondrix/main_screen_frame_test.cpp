@@ -5,6 +5,7 @@
 #include "program_fixture.h"
 #include "tests/forms/WindowTitle.h"
 #include "vondrix/network/AboutForm.h"
+#include "vondrix/network/NameLineFace.h"
 
 namespace {
 
@@ -99,25 +100,65 @@ TEST_F(MainScreenFrame, OtherWindowsTakeTheirSizesAsGiven) {
         << r.window->caption().toStdString();
 }
 
-TEST_F(MainScreenFrame, ANameLineShowsTheTopOfItsGlyphs) {
-  TForm1& m = withTwo();
-  forms::Label* line = m.PanelLabels[1][0];
-  ASSERT_TRUE(line->visible());
-  const QImage shot = line->grab().toImage();
-  ASSERT_EQ(shot.height(), 10);
-  // White text on green: the rows that hold text run from the glyphs' tops to the
-  // line's bottom edge, where they are cut off.
-  std::vector<int> rows;
+// The box around a line's text: the rows and columns that hold a pixel other than the
+// line's green.
+QRect InkOf(forms::Label& line) {
+  const QImage shot = line.grab().toImage();
+  const QRgb green = forms::toQColor(forms::clGreen).rgb();
+  QRect ink;
   for (int y = 0; y < shot.height(); ++y)
     for (int x = 0; x < shot.width(); ++x)
-      if (qGray(shot.pixel(x, y)) > 160) {
-        rows.push_back(y);
-        break;
+      if (shot.pixel(x, y) != green) ink |= QRect(x, y, 1, 1);
+  return ink;
+}
+
+TEST_F(MainScreenFrame, EveryTextOfANameLineShowsWholeInsideIt) {
+  auto& first = add(Model::Q5V, 8);
+  first.name = "WWWWWW", first.firmware = "1.1A", first.group = 15, first.channel = 16;
+  auto& second = add(Model::Z3K, 64);
+  second.name = "WWWWWW", second.status = '1';  // tuned by frequency: no group and channel
+  TForm1& m = start();
+  program.Slots.ReceiverFrequencyCode[1] = "1387F";  // 1,999.975 MHz: the widest grouped text
+  program.Slots.ReceiverFrequencyCode[2] = "FFFF";
+  vondrix::TForm6& popup = *program.Form6;
+  struct Step {
+    std::function<void()> rewrite;
+    std::string slot1, slot2;
+  } steps[] = {
+      {[&] { m.Queries.QueryName(1), m.Queries.QueryName(2); }, "08 WWWWWW", "64 WWWWWW"},
+      {[&] { popup.StaticText4MouseDown(); }, "08  WWWWWW", "64  WWWWWW"},
+      {[&] { popup.StaticText1MouseDown(); }, "GR 15 CH 16", "  GR ** CH **"},
+      {[&] { popup.StaticText2MouseDown(); }, "1,999.975MHZ", "1,638.375MHZ"},
+  };
+  // The lines as the panels built them, then in the face used where the condensed one is
+  // not installed.
+  for (const bool asBuilt : {true, false}) {
+    if (!asBuilt) {
+      const vondrix::NameLineFace fallback = vondrix::NameLineFaceFor(false);
+      for (int slot : {1, 2}) {
+        m.PanelLabels[slot][0]->setFontName(fallback.fontName);
+        m.PanelLabels[slot][0]->setFontHeight(fallback.pixels);
       }
-  ASSERT_FALSE(rows.empty());
-  const QFontMetrics metrics(line->font());
-  EXPECT_NEAR(rows.front(), metrics.ascent() - metrics.capHeight(), 1);
-  EXPECT_EQ(rows.back(), 9);
+    }
+    for (const Step& step : steps) {
+      step.rewrite();
+      for (int slot : {1, 2}) {
+        forms::Label& line = *m.PanelLabels[slot][0];
+        ASSERT_EQ(line.caption().toStdString(), slot == 1 ? step.slot1 : step.slot2);
+        ASSERT_EQ(line.size(), QSize(70, 10));
+        const QRect ink = InkOf(line);
+        const std::string what = line.caption().toStdString() + " in " +
+                                 line.fontName().toStdString() + " " +
+                                 std::to_string(line.fontHeight());
+        // Glyphs tall enough to read, and a free pixel on every side: nothing is cut.
+        EXPECT_GE(ink.height(), 5) << what;
+        EXPECT_GT(ink.width(), 40) << what;
+        EXPECT_TRUE(QRect(1, 1, 68, 8).contains(ink))
+            << what << ": ink at " << ink.x() << "," << ink.y() << " " << ink.width() << "x"
+            << ink.height();
+      }
+    }
+  }
 }
 
 }  // namespace

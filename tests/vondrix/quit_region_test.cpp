@@ -1,9 +1,15 @@
 // Quitting, the region setting, help and the program entry.
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QThread>
+#include <filesystem>
+#include <optional>
 
 #include "common/DesktopOpener.h"
+#include "common/FileBytes.h"
+#include "common/FileSizeLimit.h"
+#include "platform/Paths.h"
 #include "platform/WindowDirectory.h"
 #include "program_fixture.h"
 #include "vondrix/network/AboutForm.h"
@@ -116,6 +122,54 @@ TEST_F(ProgramTest, TheRegionIsCheckedWrittenAtQuitAndReadAtTheNextStart) {
   EXPECT_TRUE(dialogs.texts(forms::DialogKind::Error).size() == 1u);  // the first start only
 }
 
+TEST_F(ProgramTest, ADamagedSettingsFileIsReadAsFarAsItCanAndTheQuitSaysWhatItLeftOut) {
+  const std::string damaged = "[General]\nTV=4\n[broken\nKeep=yes\njunk\x01\n";
+  const struct Row {
+    const char* label;
+    rlim_t sizeLimit;  // 0: none
+    std::string bytesAfter;
+    std::string message;
+  } rows[] = {
+      {"written", 0, "[General]\nTV=6\nKeep=yes\n",
+       "The TV channel region was saved in %1, without the lines of the file that could not be "
+       "read: \"[broken\", \"junk\\x01\"."},
+      {"not written", 8, damaged,
+       "The TV channel region could not be saved in %1 (File too large). Check that you may "
+       "write there and that the disk has room."},
+  };
+  for (const Row& r : rows) {
+    const std::string path = platform::Settings("Vondrix").filePath();
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    std::filesystem::create_directories(folder);
+    WriteBytes(path, damaged);
+    forms::ScriptedDialogs shown;
+    vondrix::Program p(backend);
+    p.CreateForms();
+    p.Form2->Timer1Timer();
+    EXPECT_EQ(p.TvRegion, 4) << r.label;
+    EXPECT_TRUE(shown.boxes.empty()) << r.label << ": what could be read is read without a word";
+    p.Form1->USA1Click();
+    shown.answer("OK");
+    {
+      std::optional<FileSizeLimit> limit;
+      if (r.sizeLimit) limit.emplace(r.sizeLimit);
+      p.Form1->Exit1Click();
+    }
+    EXPECT_EQ(ReadBytes(path), r.bytesAfter) << r.label;
+    std::vector<std::string> messages;
+    for (const QString& text : shown.texts(forms::DialogKind::Message))
+      messages.push_back(text.toStdString());
+    EXPECT_EQ(
+        messages,
+        std::vector<std::string>{QString::fromStdString(r.message).arg(path.c_str()).toStdString()})
+        << r.label;
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+      names.push_back(entry.path().filename());
+    EXPECT_EQ(names, std::vector<std::string>{"Vondrix.ini"}) << r.label << ": nothing else left";
+  }
+}
+
 TEST_F(ProgramTest, ARegionOutsideOneToSixChangesNoCheckMark) {
   platform::Settings("Vondrix").write("TV", "9");
   TForm1& m = start();
@@ -123,13 +177,38 @@ TEST_F(ProgramTest, ARegionOutsideOneToSixChangesNoCheckMark) {
   EXPECT_TRUE(m.Taiwan1->checked());
 }
 
-TEST_F(ProgramTest, HelpOpensThePageBesideTheProgram) {
+TEST_F(ProgramTest, HelpOpensThePageBesideTheProgramOrSaysWhyItCannot) {
   TForm1& m = start();
+  dialogs.boxes.clear();  // the first start's conversion error
+  const std::string beside = m.HelpFilePath;
+  EXPECT_EQ(beside, platform::exeFolder() + "VondrixHelp.html");
   {
     const DesktopOpener opener;
     m.Content1Click();
-    ASSERT_EQ(DesktopOpener::opened().size(), 1u);
-    EXPECT_NE(DesktopOpener::opened()[0].find("VondrixHelp.html"), std::string::npos);
+    EXPECT_EQ(DesktopOpener::opened(), std::vector<std::string>{beside});
+    EXPECT_TRUE(dialogs.boxes.empty());
+
+    m.HelpFilePath = "/nonexistent/VondrixHelp.html";
+    m.Content1Click();
+    EXPECT_EQ(DesktopOpener::opened().size(), 1u);
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes.back().text,
+              "The help page /nonexistent/VondrixHelp.html is missing. It belongs beside the "
+              "program: install the program again to get it back.");
+    EXPECT_EQ(dialogs.boxes.back().caption, "Help");
+  }
+  {
+    // A desktop without an opener on its PATH.
+    const QByteArray path = qgetenv("PATH");
+    const QTemporaryDir empty;
+    qputenv("PATH", empty.path().toLocal8Bit());
+    m.HelpFilePath = beside;
+    m.Content1Click();
+    qputenv("PATH", path);
+    ASSERT_EQ(dialogs.boxes.size(), 2u);
+    EXPECT_EQ(
+        dialogs.boxes.back().text.toStdString(),
+        "Can't show the help page " + beside + ": install xdg-utils and a web browser to read it.");
   }
   m.About1Click();
   EXPECT_TRUE(program.Form5->isVisible());

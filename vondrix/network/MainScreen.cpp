@@ -1,5 +1,6 @@
 #include "vondrix/network/MainScreen.h"
 
+#include <QFileInfo>
 #include <utility>
 
 #include "platform/Clock.h"
@@ -18,6 +19,7 @@ namespace vondrix {
 TForm1::TForm1(Program& program)
     : Queries(program.Bus, program.Slots, program.Current, *this), program_(program) {
   setCaption("Vondrix Main Screen");
+  HelpFilePath = platform::exeFolder() + "VondrixHelp.html";
   setBorderStyle(forms::bsSingle);
   BuildMenus();
   setOuterSize(730, 410);
@@ -163,7 +165,18 @@ void TForm1::USA1Click() {
 }
 
 void TForm1::Content1Click() {
-  platform::openDocument(platform::exeFolder() + "VondrixHelp.html");
+  const QString page = QString::fromStdString(HelpFilePath);
+  if (!QFileInfo::exists(page)) {
+    forms::MessageBox("The help page " + page +
+                          " is missing. It belongs beside the program: install the program "
+                          "again to get it back.",
+                      "Help", forms::MB_OK | forms::MB_ICONWARNING);
+    return;
+  }
+  if (!platform::openDocument(HelpFilePath))
+    forms::MessageBox(
+        "Can't show the help page " + page + ": install xdg-utils and a web browser to read it.",
+        "Help", forms::MB_OK | forms::MB_ICONWARNING);
 }
 
 void TForm1::About1Click() {
@@ -221,10 +234,49 @@ void TForm1::QuitSequence() {
     platform::clock().sleep(200);
   }
   bus.CloseBus();
-  if (!program_.Registry.write("TV", std::to_string(program_.TvRegion)))
+  SaveRegion();
+}
+
+namespace {
+
+// A line of a file as a box can show it: printable ASCII, other bytes as \xNN, cut short.
+std::string Quoted(const std::string& line) {
+  std::string shown;
+  for (const char c : line.substr(0, 40)) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b >= 0x20 && b < 0x7F) {
+      shown += c;
+    } else {
+      static const char hex[] = "0123456789ABCDEF";
+      shown += std::string("\\x") + hex[b >> 4] + hex[b & 15];
+    }
+  }
+  return '"' + shown + (line.size() > 40 ? "...\"" : "\"");
+}
+
+}  // namespace
+
+void TForm1::SaveRegion() {
+  const std::string path = program_.Registry.filePath();
+  const platform::Settings::WriteResult saved =
+      program_.Registry.write("TV", std::to_string(program_.TvRegion));
+  if (!saved.ok()) {
     forms::ShowMessage(QString::fromStdString("The TV channel region could not be saved in " +
-                                              program_.Registry.filePath() +
-                                              ": check that the folder is writable."));
+                                              path + " (" + saved.error +
+                                              "). Check that you may write there and that the "
+                                              "disk has room."));
+    return;
+  }
+  if (saved.dropped.empty()) return;
+  constexpr std::size_t kNamed = 3;
+  std::string lines;
+  for (std::size_t i = 0; i < saved.dropped.size() && i < kNamed; ++i)
+    lines += (i ? ", " : "") + Quoted(saved.dropped[i]);
+  if (saved.dropped.size() > kNamed)
+    lines += " and " + std::to_string(saved.dropped.size() - kNamed) + " more";
+  forms::ShowMessage(QString::fromStdString("The TV channel region was saved in " + path +
+                                            ", without the lines of the file that " +
+                                            "could not be read: " + lines + "."));
 }
 
 void TForm1::FormClose(forms::CloseAction& action) {

@@ -76,7 +76,10 @@ class TForm1 : public forms::Form, public PanelView, public PortSearchHooks {
   void USA1Click();
   void ShowRegionCheck();
   void UncheckRegionItems();
+  // Help > Content: HelpFilePath with the desktop's opener. A page that is not there, or a
+  // desktop without an opener, is said in a box.
   void Content1Click();
+  std::string HelpFilePath;  // the help page, beside the program
   void About1Click();
 
   // The network file (NetworkFileMenu.cpp). Both do nothing while the designer runs, while
@@ -157,6 +160,9 @@ class TForm1 : public forms::Form, public PanelView, public PortSearchHooks {
   void CloseOpenDetailWindows();
   // The common part of the two quit paths after the question: broadcast, port, region.
   void QuitSequence();
+  // Writes the region into the settings file; says so when that failed (the old file
+  // kept), or when lines of the old file that could not be read were left out.
+  void SaveRegion();
   bool AskQuit();
   // A quit asked for while a detection runs ends the port search (this sweep as SKIP
   // does, no further port); the question comes when the search is over.

@@ -6,6 +6,7 @@
 #include "runtime/Convert.h"
 #include "vondrix/network/DisplaySelectForm.h"
 #include "vondrix/network/MainScreen.h"
+#include "vondrix/network/NameLineFace.h"
 #include "vondrix/network/Program.h"
 #include "vondrix/network/ReplyText.h"
 #include "vondrix/network/StatusMath.h"
@@ -44,7 +45,9 @@ forms::Label* nameLine(QWidget* parent) {
   auto* l = new forms::Label(parent);
   l->setAutoSize(false);
   l->setBounds(5, 1, 70, 10);
-  l->setFontSize(11);
+  const NameLineFace face = NameLineFaceHere();
+  l->setFontName(face.fontName);
+  l->setFontHeight(face.pixels);
   l->setAlignment(forms::taCenter);
   l->hide();
   return l;
