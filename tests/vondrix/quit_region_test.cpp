@@ -4,6 +4,7 @@
 #include <QThread>
 
 #include "common/DesktopOpener.h"
+#include "common/FileSizeSignal.h"
 #include "platform/WindowDirectory.h"
 #include "program_fixture.h"
 #include "vondrix/network/AboutForm.h"
@@ -154,6 +155,10 @@ TEST(ProgramEntry, ASecondStartExitsWithCodeOneAndNoWindow) {
   EXPECT_EQ(platform::findWindows("Detail Functions").size(), 1u);
   first.kill();
   first.waitForFinished(5000);
+}
+
+TEST(ProgramEntry, IgnoresTheFileSizeSignalSoThatASaveCanFailInstead) {
+  EXPECT_TRUE(RunningProgramIgnoresFileSizeSignal(VONDRIX_EXE, "Detail Functions"));
 }
 
 }  // namespace
