@@ -6,6 +6,7 @@
 
 #include "forms/Dialogs.h"
 #include "forms/Form.h"
+#include "runtime/Convert.h"
 
 namespace forms {
 
@@ -44,7 +45,11 @@ void showErrorText(const QString& message) {
 }
 
 void showException(const std::exception& error) {
-  showErrorText(QString::fromUtf8(error.what()));
+  // A conversion error's own text is whole; what() is a C string, cut at a NUL.
+  if (const auto* conversion = dynamic_cast<const runtime::ConversionError*>(&error))
+    showErrorText(conversion->message());
+  else
+    showErrorText(QString::fromUtf8(error.what()));
 }
 
 void processMessages() {

@@ -18,7 +18,8 @@ bool invokeHandler(const std::function<void()>& handler);
 
 // The standard error box: an error box (DialogKind::Error, style MB_OK | MB_ICONSTOP)
 // captioned with the application's title, whose text is the message, with a full stop
-// added unless it already ends in punctuation ("'abc' is not a valid integer value.").
+// added unless it already ends in punctuation ("'abc' is not a valid integer value."). A
+// conversion error shows its whole message, whatever bytes the text it quotes held.
 void showException(const std::exception& error);
 void showErrorText(const QString& message);
 

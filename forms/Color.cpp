@@ -29,7 +29,7 @@ constexpr std::array<TColor, 29> kClassicPalette = {
     rgb(0, 0, 0),        // button text
     rgb(192, 192, 192),  // inactive caption text
     rgb(255, 255, 255),  // button highlight
-    rgb(0, 0, 0),        // 3D dark shadow
+    rgb(64, 64, 64),     // 3D dark shadow (not black: curves in it are drawn on black plots)
     rgb(223, 223, 223),  // 3D light
     rgb(0, 0, 0),        // tooltip text
     rgb(255, 255, 225),  // tooltip background

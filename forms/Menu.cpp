@@ -40,8 +40,10 @@ MenuItem* MenuItem::addItem(const QString& caption, const QString& shortcut) {
 
 void MenuItem::setCaption(const QString& caption) {
   caption_ = caption;
-  action_->setSeparator(caption == QStringLiteral("-"));
-  action_->setText(caption);
+  // A separator is only its line: a text on it would be drawn beside the line.
+  const bool separator = caption == QStringLiteral("-");
+  action_->setSeparator(separator);
+  action_->setText(separator ? QString() : caption);
 }
 
 void MenuItem::setShortCut(const QString& shortcut) {

@@ -8,7 +8,8 @@
 // An item with sub items opens them and runs OnClick as they open (so its handler can set
 // them up first); others run OnClick when chosen with the mouse, by their shortcut or
 // through click(). Check marks never change by themselves: the program
-// sets them. A caption "-" makes a separator line.
+// sets them. A caption "-" makes a separator line: the entry shows no text, while caption()
+// still reads "-".
 #pragma once
 
 #include <QObject>

@@ -1,6 +1,7 @@
 #include "platform/AtomicFile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
@@ -95,6 +96,13 @@ SaveResult SaveFileAtomically(const std::string& path, std::string_view contents
   }
   SyncFolder(folder);
   return {};
+}
+
+void IgnoreFileSizeLimitSignal() {
+  struct sigaction ignore {};
+  ignore.sa_handler = SIG_IGN;
+  sigemptyset(&ignore.sa_mask);
+  sigaction(SIGXFSZ, &ignore, nullptr);
 }
 
 }  // namespace platform

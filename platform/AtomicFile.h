@@ -24,4 +24,10 @@ struct SaveResult {
 // Writes contents as the whole file at path, byte for byte.
 [[nodiscard]] SaveResult SaveFileAtomically(const std::string& path, std::string_view contents);
 
+// Makes a write past the process's file-size limit (ulimit -f) fail with EFBIG, which a save
+// reports as "File too large" and recovers from, instead of ending the process with SIGXFSZ
+// (the unsaved work lost, the temporary file left behind). Every program calls it first
+// thing in main; programs it starts inherit it.
+void IgnoreFileSizeLimitSignal();
+
 }  // namespace platform

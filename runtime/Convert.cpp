@@ -58,9 +58,23 @@ std::optional<int32_t> parseInt(const Text& text) {
 
 }  // namespace
 
+QString QuotedText(const QString& text) {
+  QString quoted;
+  quoted.reserve(text.size());
+  for (const QChar c : text) {
+    const char16_t u = c.unicode();
+    if (u < 0x20 || (u >= 0x7F && u <= 0x9F))
+      quoted += QStringLiteral("\\x") + IntToHex(int32_t(u), 2);
+    else
+      quoted += c;
+  }
+  return quoted;
+}
+
 int32_t StrToInt(const QString& text) {
   if (auto v = parseInt(text)) return *v;
-  throw ConversionError(u'\'' + text + QStringLiteral("' is not a valid integer value"));
+  throw ConversionError(u'\'' + QuotedText(text) +
+                        QStringLiteral("' is not a valid integer value"));
 }
 
 int32_t StrToIntDef(const QString& text, int32_t defaultValue) {
@@ -104,7 +118,8 @@ namespace bytes {
 
 int32_t StrToInt(std::string_view text) {
   if (auto v = parseInt(text)) return *v;
-  throw ConversionError(u'\'' + QString::fromLatin1(text.data(), qsizetype(text.size())) +
+  throw ConversionError(u'\'' +
+                        QuotedText(QString::fromLatin1(text.data(), qsizetype(text.size()))) +
                         QStringLiteral("' is not a valid integer value"));
 }
 

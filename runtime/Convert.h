@@ -17,7 +17,8 @@
 namespace runtime {
 
 // A text that is not a number of the wanted kind. what() is the message the error box
-// shows, for example "'abc' is not a valid integer value".
+// shows, for example "'abc' is not a valid integer value"; the text it quotes is written with
+// QuotedText, so that a NUL byte in a field never cuts the message short.
 class ConversionError : public std::exception {
  public:
   explicit ConversionError(QString message);
@@ -29,13 +30,18 @@ class ConversionError : public std::exception {
   std::string utf8_;
 };
 
+// text as a message quotes it: every control character (codes 0-31 and 127-159) is written
+// as "\x" and two upper-case hexadecimal digits, so that all of it shows and a reader sees
+// what it holds: "0x" + NUL + BEL gives "0x\x00\x07". Other characters stay as they are.
+QString QuotedText(const QString& text);
+
 // Strict conversion to a signed 32-bit integer. Accepted: leading blanks, an optional sign,
 // then either decimal digits, or "$", "0x" or "0X" followed by hexadecimal digits (either
 // case). Nothing may follow the digits. A decimal value must fit 32 bits; a hexadecimal one
 // may use all 32 bits and is then taken as two's complement ("$FFFFFFFF" is -1).
 // StrToInt("0x1F") = 31, StrToInt("$1f") = 31, StrToInt("-12") = -12.
-// Throws ConversionError("'" + text + "' is not a valid integer value") otherwise, also for
-// the empty text and a prefix without digits ("0x").
+// Throws ConversionError("'" + QuotedText(text) + "' is not a valid integer value") otherwise,
+// also for the empty text and a prefix without digits ("0x").
 int32_t StrToInt(const QString& text);
 
 // As StrToInt, but returns defaultValue for text that StrToInt rejects.
@@ -64,7 +70,7 @@ QString UpperCase(const QString& text);
 namespace bytes {
 
 // StrToInt, StrToIntDef, IntToHex and Copy on byte strings: every byte counts as one
-// character. The error message quotes the text byte for byte (as Latin-1).
+// character. The error message quotes the text byte for byte (as Latin-1, through QuotedText).
 int32_t StrToInt(std::string_view text);
 int32_t StrToIntDef(std::string_view text, int32_t defaultValue);
 std::string IntToHex(int32_t value, int digits);

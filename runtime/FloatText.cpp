@@ -182,7 +182,8 @@ long double StrToFloat(const QString& text) {
     const auto r = std::from_chars(s->data(), s->data() + s->size(), value);
     if (r.ec == std::errc() && r.ptr == s->data() + s->size()) return value;
   }
-  throw ConversionError(u'\'' + text + QStringLiteral("' is not a valid floating point value"));
+  throw ConversionError(u'\'' + QuotedText(text) +
+                        QStringLiteral("' is not a valid floating point value"));
 }
 
 QString FloatToStrF(long double value, FloatFormat format, int precision, int digits) {

@@ -20,7 +20,7 @@ void setThousandSeparator(QChar c);
 // Strict conversion of a decimal text: optional blanks, an optional sign, digits with at
 // most one decimal separator (at least one digit in all), an optional exponent "E"/"e"
 // with an optional sign and digits, optional blanks. The value is correctly rounded.
-// Throws ConversionError("'" + text + "' is not a valid floating point value") for any
+// Throws ConversionError("'" + QuotedText(text) + "' is not a valid floating point value") for any
 // other text ("", "-", ".", "1,5" while the separator is ".", "1e").
 long double StrToFloat(const QString& text);
 

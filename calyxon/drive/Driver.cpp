@@ -81,13 +81,22 @@ int Driver::Run() {
     if (!finished_) Fail(nullptr, QString("the script took longer than %1 ms").arg(timeLimitMs_));
   });
   QApplication::exec();
+  // The window is gone. A script that still had lines to perform did not pass, however its
+  // window came to close (its own close or File>Exit, or the program).
+  finished_ = true;
+  if (exitCode_ == 0) {
+    if (until_ && !until_())
+      Fail(&commands_[next_ - 1], "not performed: the window closed while this line waited");
+    else if (next_ < commands_.size())
+      Fail(&commands_[next_], "not performed: the window closed before this line");
+  }
   return exitCode_;
 }
 
 void Driver::Step() {
   if (finished_) return;
   if (program_.Form1->CloseRequested()) {
-    finished_ = true;  // the program ends as soon as the fit has stopped
+    finished_ = true;  // the program ends as soon as the fit has stopped; Run reports the rest
     return;
   }
   // An action runs when none is running, or while the one that started a fit waits in it.

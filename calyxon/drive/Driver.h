@@ -6,7 +6,8 @@
 // operator's would during the fit (wait-idle waits for its end). The first failed action or
 // expectation ends the script: the message goes to standard error, the window is closed (a
 // running fit is stopped first) and the exit code is 2. A script that runs longer than its time
-// limit fails the same way. At the script's end the window is closed, which ends the program.
+// limit fails the same way, and so does a window that closes while lines remain (Script.h).
+// At the script's end the window is closed, which ends the program.
 #pragma once
 
 #include <QDeadlineTimer>

@@ -18,7 +18,8 @@
 //                                     through the window directory and waits until it is handled
 //   wait-idle                         until no fit is running
 //   wait 2100                         lets the window run for this many milliseconds
-//   close                             the window's close box
+//   close                             the window's close box (the program ends once a
+//                                     running fit has stopped)
 //   expect-status  Calibration Done !!   the status line's text
 //   expect Edit5 6                    a control's text (caption, position, "checked"/"unchecked")
 //   expect-box Pls Open File of Target Mic First !!   the last message box's text
@@ -30,6 +31,12 @@
 //                                     b0, b1, b2, -a1, -a2 in Q2.29}
 //   write-status-texts /tmp/st.json   every status text shown since the start, in order:
 //                                     {"statusTexts": ["Search COM1.\n", ...]}
+//
+// A script passes (exit code 0) only when every line has been performed. The window may close
+// on the last line (close, menu File>Exit); a window that is gone while lines remain, by the
+// script's doing or the program's, fails the script (exit code 2) with a message that names
+// the first line not performed: "calyxon-drive: line 7 (expect): not performed: the window
+// closed before this line".
 //
 // The serial ports are the port directory's: a [Ports] section in
 // $XDG_CONFIG_HOME/Orsek/SerialPorts.ini names them (COM1=/path/to/device).

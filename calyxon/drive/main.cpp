@@ -1,7 +1,7 @@
 // calyxon-drive SCRIPT [--time-limit SECONDS]: runs the designer window (offscreen when no
 // display is set) and performs the operator actions of SCRIPT (calyxon/drive/Script.h).
-// Exit codes: 0 every action done, 1 another Calyxon runs, 2 an action or expectation failed,
-// 64 bad arguments or script.
+// Exit codes: 0 every action done, 1 another Calyxon runs, 2 an action or expectation failed
+// or the window closed before the script's end, 64 bad arguments or script.
 #include <QFile>
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +9,7 @@
 
 #include "calyxon/drive/Driver.h"
 #include "calyxon/ui/Program.h"
+#include "platform/AtomicFile.h"
 
 namespace {
 
@@ -22,6 +23,7 @@ void QuietOffscreen(QtMsgType type, const QMessageLogContext& context, const QSt
 }  // namespace
 
 int main(int argc, char** argv) {
+  platform::IgnoreFileSizeLimitSignal();
   const char* scriptPath = nullptr;
   int timeLimit = 300;
   for (int i = 1; i < argc; ++i) {

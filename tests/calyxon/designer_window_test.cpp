@@ -12,6 +12,7 @@
 #include "calyxon/ui/AboutForm.h"
 #include "calyxon/ui/ShownName.h"
 #include "common/DesktopOpener.h"
+#include "common/MenuSeparators.h"
 #include "forms/WindowTitle.h"
 #include "platform/Paths.h"
 #include "platform/WindowDirectory.h"
@@ -88,6 +89,12 @@ TEST_F(DesignerWindow, OnlyTheAutoTunePageAndTheReachableEntriesShow) {
   EXPECT_FALSE(Menu("Tool>Single Project"));
   EXPECT_TRUE(form->Exit2->visible());
   EXPECT_EQ(form->Panel1->color(), forms::clBtnFace);
+}
+
+TEST_F(DesignerWindow, TheFileMenusSeparatorIsALineWithoutText) {
+  EXPECT_EQ(SeparatorTexts(*form->MainMenu1->bar()), QStringList{""});
+  EXPECT_EQ(form->N1->caption(), "-");
+  EXPECT_TRUE(form->N1->action()->isSeparator());
 }
 
 TEST_F(DesignerWindow, UploadMenuFollowsThePostedAddress) {

@@ -60,6 +60,20 @@ TEST_F(Plots, BandsWithoutGainAreNotDrawn) {
     ASSERT_NE(Pixel(form->Image2, 300, y), colour) << y;
 }
 
+// Band 24's colour is the 3-D dark shadow, which must not vanish on the black plot.
+TEST_F(Plots, Band24IsDrawnInDarkGreyThatShowsOnTheBlackPlot) {
+  ComputeBandResponse(*design, 24, 1000, 300, 10);
+  design->BandGain[24] = 10;
+  form->RedrawCurves();
+  const forms::TColor darkGrey = forms::rgb(64, 64, 64);
+  EXPECT_EQ(Pixel(form->Image2, 283, 81), darkGrey);     // the peak, +10 dB at 1 kHz
+  for (int x = 0; x < form->Image2->width() - 8; ++x) {  // the curve runs across the plot
+    int shown = 0;
+    for (int y = 0; y < form->Image2->height(); ++y) shown += Pixel(form->Image2, x, y) == darkGrey;
+    ASSERT_GT(shown, 0) << "column " << x;
+  }
+}
+
 TEST_F(Plots, ChangesReachThePlotsOnlyAtTheTimersTick) {
   form->Timer2->fire();
   ASSERT_EQ(Pixel(form->Image1, 300, 70), forms::clBlack);

@@ -17,6 +17,8 @@
 #include "calyxon/eq/FrequencyGrid.h"
 #include "calyxon/files/CurveLoading.h"
 #include "common/CommaLocale.h"
+#include "common/FileBytes.h"
+#include "common/FileSizeSignal.h"
 #include "platform/SingleInstance.h"
 #include "platform/WindowDirectory.h"
 #include "tests/calyxon/DownloadTables.h"
@@ -31,9 +33,11 @@ struct ProcessRun {
 
 ProcessRun RunProgram(
     const QString& program, const QStringList& arguments,
-    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+    rlim_t fileSizeLimit = RLIM_INFINITY) {
   QProcess process;
   process.setProcessEnvironment(environment);
+  StartWithDefaultFileSizeSignal(process, fileSizeLimit);
   process.start(program, arguments);
   if (!process.waitForFinished(60000)) {
     process.kill();
@@ -51,6 +55,10 @@ TEST(CalyxonProgram, ASecondStartEndsWithCode1AndNoWindow) {
   const ProcessRun second = RunProgram(CALYXON_EXE, {});
   EXPECT_EQ(second.exitCode, 1) << second.errors.toStdString();
   EXPECT_TRUE(platform::findWindows("Calyxon").empty());
+}
+
+TEST(CalyxonProgram, IgnoresTheFileSizeSignalSoThatASaveCanFailInstead) {
+  EXPECT_TRUE(RunningProgramIgnoresFileSizeSignal(CALYXON_EXE, "Calyxon"));
 }
 
 using CalyxonWindow = DesignerTest;
@@ -153,23 +161,46 @@ TEST(CalyxonDrive, FitsFromTheMenusAsTheCoreDoesInEitherLocale) {
   }
 }
 
-TEST(CalyxonDrive, ACloseDuringAFitEndsTheProgramOnceTheFitHasStopped) {
+// A script passes only when it has performed every line: one whose window closes early (its
+// own close, File>Exit, a close that waits for the fit to stop) fails and names the first
+// line it skipped; a close on the last line passes.
+TEST(CalyxonDrive, AWindowClosedBeforeTheScriptsEndFailsAtTheFirstSkippedLine) {
+  const QString fit = "answer-dialog " CALYXON_FIXTURES
+                      "/target.dat\n"
+                      "menu File>Load Target Mic File\n"
+                      "answer-dialog " CALYXON_FIXTURES
+                      "/source.dat\n"
+                      "menu File>Load Source Mic File\n"
+                      "menu Tool>Calibration>Start>Normal\n";  // lines 1-5
+  const struct {
+    const char* name;
+    QString script;
+    int exitCode;
+    const char* skipped;  // what stderr says of the first line not performed
+  } cases[] = {
+      {"close last", "expect Edit6 0.06\nclose\n", 0, nullptr},
+      {"close during a fit last", fit + "close\n", 0, nullptr},
+      {"close, then more", "close\nexpect Edit6 0.06\nexpect Edit6 1\n", 2,
+       "calyxon-drive: line 2 (expect): not performed: the window closed before this line\n"},
+      {"File>Exit, then more", "menu File>Exit\nwrite-bands /nonexistent/bands.json\n", 2,
+       "calyxon-drive: line 2 (write-bands): not performed: the window closed before this line\n"},
+      {"close during a fit, then more", fit + "close\nexpect Label1 Done\n", 2,
+       "calyxon-drive: line 7 (expect): not performed: the window closed before this line\n"},
+  };
   QTemporaryDir scratch;
-  const QString script = scratch.path() + "/close.txt";
-  QFile file(script);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("answer-dialog " CALYXON_FIXTURES
-             "/target.dat\n"
-             "menu File>Load Target Mic File\n"
-             "answer-dialog " CALYXON_FIXTURES
-             "/source.dat\n"
-             "menu File>Load Source Mic File\n"
-             "menu Tool>Calibration>Start>Normal\n"
-             "close\n"
-             "expect Label1 the program has ended before this line\n");
-  file.close();
-  const ProcessRun run = RunProgram(CALYXON_DRIVE_EXE, {script});
-  EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    QFile file(scratch.path() + "/close.txt");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(c.script.toUtf8());
+    file.close();
+    const ProcessRun run = RunProgram(CALYXON_DRIVE_EXE, {file.fileName()});
+    EXPECT_EQ(run.exitCode, c.exitCode) << run.errors.toStdString();
+    EXPECT_EQ(run.errors.count("calyxon-drive:"), c.skipped ? 1 : 0) << run.errors.toStdString();
+    if (c.skipped) {
+      EXPECT_TRUE(run.errors.contains(c.skipped)) << run.errors.toStdString();
+    }
+  }
 }
 
 // The operator's whole path through the manual bands and the files, driven by a script: the
@@ -250,6 +281,34 @@ TEST(CalyxonDrive, SetsBandsByHandSavesLoadsAndExportsTheSlots) {
   EXPECT_EQ(json["GridFrequency"].toArray().size(), 660);
   EXPECT_EQ(json["GridFrequency"].toArray()[40].toDouble(), 60);
   EXPECT_EQ(json["BandSumCurve"].toArray().size(), 660);
+}
+
+// Under "ulimit -f" the project crosses the limit part way: the save fails as on a full disk
+// and says so, and the driver goes on to the end of its script.
+TEST(CalyxonDrive, AProjectSaveOverTheFileSizeLimitFailsAndKeepsThePreviousFile) {
+  QTemporaryDir scratch;
+  const QString dir = scratch.path();
+  const std::string kept = (dir + "/kept.prj").toStdString();
+  WriteBytes(kept, "the previous project\r\n");
+  QFile script(dir + "/save.txt");
+  ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+  script.write(QString("answer-dialog DIR/kept.prj\n"
+                       "menu File>Save Project\n"
+                       "write-status-texts DIR/status.json\n")
+                   .replace("DIR", dir)
+                   .toUtf8());
+  script.close();
+  const ProcessRun run = RunProgram(CALYXON_DRIVE_EXE, {script.fileName()},
+                                    QProcessEnvironment::systemEnvironment(), 64 * 1024);
+  ASSERT_EQ(run.exitCode, 0) << "killed by the limit? " << run.errors.toStdString();
+  EXPECT_EQ(ReadBytes(kept), "the previous project\r\n");
+  EXPECT_EQ(QDir(dir).entryList({".orsek-save-*"}, QDir::AllEntries | QDir::Hidden), QStringList());
+  QFile status(dir + "/status.json");
+  ASSERT_TRUE(status.open(QIODevice::ReadOnly));
+  const QJsonArray texts = QJsonDocument::fromJson(status.readAll())["statusTexts"].toArray();
+  ASSERT_FALSE(texts.isEmpty());
+  EXPECT_TRUE(texts.last().toString().contains("Save Failed (File too large)"))
+      << texts.last().toString().toStdString();
 }
 
 // What receiver-sim stored of slot 9 at address 07, from the last lines of its log.

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QTemporaryDir>
+#include <functional>
 #include <stdexcept>
+#include <string>
 
 #include "forms/Application.h"
 #include "forms/Button.h"
@@ -9,6 +11,7 @@
 #include "forms/FileDialog.h"
 #include "forms/ScriptedDialogs.h"
 #include "runtime/Convert.h"
+#include "runtime/FloatText.h"
 
 namespace forms {
 namespace {
@@ -76,6 +79,31 @@ TEST(ExceptionsInHandlers, AreShownInTheErrorBoxAndTheProgramGoesOn) {
   EXPECT_FALSE(invokeHandler([] { throw 42; }));
   EXPECT_EQ(dialogs.boxes.back().text, "Unknown exception.");
   EXPECT_TRUE(invokeHandler({}));
+}
+
+// A field that holds control bytes shows them escaped and the message to its end; a NUL
+// once ended the box's text at "'0x".
+TEST(ExceptionsInHandlers, AConversionErrorShowsItsWholeMessageWithControlBytesEscaped) {
+  ScriptedDialogs dialogs;
+  const QString nul(QChar(0));
+  const struct {
+    std::function<void()> handler;
+    const char* shown;
+  } cases[] = {
+      {[&] { runtime::StrToInt("0x" + nul + "A"); }, "'0x\\x00A' is not a valid integer value."},
+      {[] { runtime::bytes::StrToInt(std::string("0x\0\a\x7F\x9B", 6)); },
+       "'0x\\x00\\x07\\x7F\\x9B' is not a valid integer value."},
+      {[&] { runtime::StrToFloat("1" + nul + "\r\n"); },
+       "'1\\x00\\x0D\\x0A' is not a valid floating point value."},
+      {[] { runtime::StrToFloat(QString::fromUtf8("1,5 \u00b5V")); },  // printable: as typed
+       "'1,5 \u00b5V' is not a valid floating point value."},
+  };
+  for (const auto& c : cases) {
+    EXPECT_FALSE(invokeHandler(c.handler));
+    ASSERT_FALSE(dialogs.boxes.empty());
+    EXPECT_EQ(dialogs.boxes.back().text, QString::fromUtf8(c.shown));
+    EXPECT_EQ(dialogs.boxes.back().kind, DialogKind::Error);
+  }
 }
 
 TEST(FileDialogs, RecordTheirSettingsAndReturnTheChoice) {

@@ -9,6 +9,7 @@
 #include "common/DesktopOpener.h"
 #include "common/FileBytes.h"
 #include "common/FileSizeLimit.h"
+#include "common/FileSizeSignal.h"
 #include "platform/Paths.h"
 #include "platform/WindowDirectory.h"
 #include "program_fixture.h"
@@ -233,6 +234,10 @@ TEST(ProgramEntry, ASecondStartExitsWithCodeOneAndNoWindow) {
   EXPECT_EQ(platform::findWindows("Detail Functions").size(), 1u);
   first.kill();
   first.waitForFinished(5000);
+}
+
+TEST(ProgramEntry, IgnoresTheFileSizeSignalSoThatASaveCanFailInstead) {
+  EXPECT_TRUE(RunningProgramIgnoresFileSizeSignal(VONDRIX_EXE, "Detail Functions"));
 }
 
 }  // namespace

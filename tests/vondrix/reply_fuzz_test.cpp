@@ -14,12 +14,10 @@ using sim::Model;
 using vondrix::TForm1;
 
 // The one error box a reply may cause: the run time's conversion error, "'...' is not a
-// valid integer value." A NUL byte in the quoted text ends the box's text there, as a
-// message box's text ends at its first NUL.
+// valid integer value.", whole, with the reply's control bytes escaped ("\x00").
 bool isConversionError(const QString& text) {
   static const QRegularExpression allowed(
-      "^'.*(' is not a valid (integer|floating point) value)?\\.$",
-      QRegularExpression::DotMatchesEverythingOption);
+      "^'[^\\x{00}-\\x{1F}\\x{7F}-\\x{9F}]*' is not a valid (integer|floating point) value\\.$");
   return allowed.match(text).hasMatch();
 }
 
