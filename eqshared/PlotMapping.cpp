@@ -33,4 +33,9 @@ int PlotY(double v, int height, const EqGrid& levels) {
   return Pixel(height - (v - levels.PlotReference + e) / (2 * e) * height);
 }
 
+int LevelLabelTop(double L, int plotTop, int height, const EqGrid& levels) {
+  const double e = PlotMargin(levels);
+  return Pixel(plotTop + height * (e - L + levels.PlotReference) / (2 * e) - 6);
+}
+
 }  // namespace eqshared

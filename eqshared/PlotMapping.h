@@ -27,4 +27,9 @@ int PlotX(double f, int width);
 // y(v) = trunc(H - (v - PlotReference + e) / (2e) * H).
 int PlotY(double v, int height, const EqGrid& levels);
 
+// The top of the label of level L beside a plot whose picture has its top at plotTop:
+// trunc(plotTop + H * (e - L + PlotReference) / (2e) - 6), centred on the level's grid line.
+// Held like the other positions: limits such as 1e300 put it far off the window.
+int LevelLabelTop(double L, int plotTop, int height, const EqGrid& levels);
+
 }  // namespace eqshared

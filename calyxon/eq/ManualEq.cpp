@@ -98,6 +98,9 @@ ManualBand ManualBandFromDesign(const EqDesign& design, int b) {
   ManualBand band;
   band.Fc = design.GridFrequency[NearestGridIndex(design, design.BandFc[b])] * 0.001;
   band.Q = Bw == 0 ? kLowShelfQ : Bw == kHighShelfBw ? kHighShelfQ : design.BandFc[b] / Bw;
+  // A quotient beyond any number would give the edit a text that no read takes back ("INF");
+  // the edit's limits make it 200 or 0 in any case.
+  if (std::isinf(band.Q)) band.Q = band.Q > 0 ? kHighShelfQ : kLowShelfQ;
   band.Gain = design.BandGain[b];
   return band;
 }

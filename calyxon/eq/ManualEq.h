@@ -62,7 +62,8 @@ double FcFromBar(const EqDesign& design, int position);
 double StepFromBar(int position);
 
 // The band a project load shows for designer band b: the grid frequency nearest to BandFc[b]
-// in kHz; Q 0 for BandBw 0, 200 for 22050, else BandFc / BandBw; the gain.
+// in kHz; Q 0 for BandBw 0, 200 for 22050, else BandFc / BandBw (a quotient too large for a
+// double stands as the limit the edit would clamp it to: 200, or 0 when negative); the gain.
 ManualBand ManualBandFromDesign(const EqDesign& design, int b);
 
 // The key filter of the 18 edits: the digits, the point, the minus sign, Backspace (8) and

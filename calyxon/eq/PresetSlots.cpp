@@ -1,5 +1,7 @@
 #include "calyxon/eq/PresetSlots.h"
 
+#include <cmath>
+
 #include "calyxon/eq/CoefficientTable.h"
 
 namespace calyxon {
@@ -24,6 +26,17 @@ void DesignSlot(PresetSlots& presets, int s) {
     DesignBand(presets.SlotFc[s][i], presets.SlotBw[s][i], presets.SlotGain[s][i],
                presets.SlotA[s][i], presets.SlotB[s][i]);
   }
+}
+
+int FirstNonFiniteBand(const PresetSlots& presets, int s) {
+  for (int i = 0; i < kBandCount; ++i) {
+    for (const Coefficients* section : {&presets.SlotA[s][i], &presets.SlotB[s][i]}) {
+      for (const double value : *section) {
+        if (!std::isfinite(value)) return i;
+      }
+    }
+  }
+  return -1;
 }
 
 SlotSaturation ComputeSlotCoefficients(PresetSlots& presets) {

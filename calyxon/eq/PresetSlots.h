@@ -30,6 +30,11 @@ struct PresetSlots {
 // DesignBand for the 32 bands of slot s (0..9) into SlotA[s] and SlotB[s].
 void DesignSlot(PresetSlots& presets, int s);
 
+// The first band (0..31) of slot s whose section in SlotA[s] / SlotB[s] holds a value that is
+// not a finite number, or -1. A band of a finite but huge gain (10000 dB) designs such values;
+// a project could not hold them.
+int FirstNonFiniteBand(const PresetSlots& presets, int s);
+
 struct SlotSaturation {
   int count = 0;                                  // values that did not fit Q2.29
   std::array<std::uint32_t, kSlotCount> bands{};  // bit i of entry s: slot s, band i

@@ -1,17 +1,21 @@
 #include "calyxon/files/DesignerSave.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "platform/AtomicFile.h"
 
 namespace calyxon {
 
 QString SaveDesignerFile(const QString& path, std::string_view text) {
+  // Asked before the save: afterwards a failed save has left the target as it was.
+  const bool previous = QFileInfo::exists(path);
   const platform::SaveResult result =
       platform::SaveFileAtomically(QFile::encodeName(path).toStdString(), text);
   if (result.ok()) return {};
-  return QStringLiteral("File:%1 Save Failed (%2), the previous file is kept  !!! \n")
-      .arg(path, QString::fromStdString(result.error));
+  const QString kept = previous ? QStringLiteral(", the previous file is kept") : QString();
+  return QStringLiteral("File:%1 Save Failed (%2)%3  !!! \n")
+      .arg(path, QString::fromStdString(result.error), kept);
 }
 
 QString NotSavedStatusText(const QString& path, const QString& problem) {

@@ -15,13 +15,19 @@
 // Real numbers are "%f" (six decimals), always with ".".
 //
 // Reading is strict, so that a damaged file never half-loads: the whole file is read into a
-// Project first and is refused, with the reason and its line, when a value is missing or is not
-// a finite decimal number ("nan", "inf", hexadecimal, "1,5" are refused), when a count is out
-// of bounds (1 <= GridCount <= 22050, the 16-bit counts, 32-bit coefficients), when a grid
-// frequency lies outside 0..22050 Hz (exclusive), when a path is longer than
-// kMaxProjectPathBytes, or when more values follow than the counts say. Values may stand on
-// lines ended by CR LF or LF; blank lines between values are passed over. A path is the exact
-// number of bytes its length line gives, then a line end.
+// Project first and is refused, with the reason and its line, when a value is missing, longer
+// than 511 characters or not a finite decimal number ("nan", "inf", hexadecimal, "1,5",
+// "1e999" are refused), when a count is out of bounds (1 <= GridCount <= 22050, the 16-bit
+// counts, 32-bit coefficients), when a grid frequency lies outside 0..22050 Hz (exclusive) or a
+// curve level outside +-1e300 dB (exclusive) as "%f" writes it back (0.0000001 Hz is written
+// 0.000000 and is refused), when a path is longer than kMaxProjectPathBytes, or when more
+// values follow than the counts say. A message quotes at most 40 characters of a value, with
+// bytes that are not printable as "\xNN". Values may stand on lines ended by CR LF or LF;
+// blank lines between values are passed over. A path is the exact number of bytes its length
+// line gives, then a line end.
+//
+// Writing checks every line with the reader's own rules (ProjectValueRules.h) before anything
+// is written, so a project that is saved is always one that loads.
 #pragma once
 
 #include <QString>
@@ -72,15 +78,17 @@ Project ProjectFromDesign(const EqDesign& design, const PresetSlots& presets);
 
 struct ProjectText {
   std::string bytes;
-  // Empty, or the table that holds a value that is not a finite number (such a file could not
-  // be read back, so it must not be written).
+  // Empty, or why the reader would refuse the text, naming the first such value by its table
+  // or by the window's edit it came from: "SlotB holds a value that is not a finite number",
+  // "the Gain(dB) edit of manual band 1 holds 603 characters, more than the 511 of any value".
+  // Such a text must not be written.
   std::string problem;
 };
 ProjectText WriteProjectText(const Project& project);
 
 // Saves the project at path. Returns "" when saved, or the status text of a refused save
-// (a value that is not a finite number; nothing written) or of a failed one (the previous file
-// is kept).
+// ("File:<path> Not Saved: <problem>  !!! \n", nothing written) or of a failed one
+// (SaveDesignerFile, DesignerSave.h).
 QString SaveProject(const Project& project, const QString& path);
 
 enum class ProjectReadStatus { Loaded, OpenFailed, Refused };
@@ -103,6 +111,12 @@ void TakeOverProject(const Project& project, EqDesign& design, PresetSlots& pres
 // A slot button's read: the final band table of the project at path into SlotFc[s], SlotBw[s]
 // and SlotGain[s]. A project that cannot be opened or is refused changes nothing.
 ProjectReading ReadProjectIntoSlot(PresetSlots& presets, int s, const std::string& path);
+
+// Status text when the final band table that the project at name gave slot s designs band
+// `band` (0..31) to a section that is not finite (FirstNonFiniteBand, PresetSlots.h):
+// "File:<name> Not Loaded Into EQ<s>: its band <band + 1> (Fc <Fc> Hz, BW <BW> Hz, Gain <Gain>
+// dB) gives filter coefficients that are not finite numbers; EQ<s> was not changed  !!! \n".
+QString SlotNotDesignedStatusText(const PresetSlots& loaded, int s, int band, const QString& name);
 
 // Status text after a project load: "" when loaded, "File:<name> Open Failed  !!! \n", or
 // "File:<name> Not Loaded: <problem>; nothing was changed  !!! \n".

@@ -4,16 +4,17 @@
 
 #include "calyxon/files/ProjectFile.h"
 #include "calyxon/files/ProjectLayout.h"
-#include "calyxon/files/TextNumbers.h"
+#include "calyxon/files/ProjectValueRules.h"
+#include "runtime/FloatText.h"
 
 namespace calyxon {
 
 namespace {
 
+namespace rules = project_rules;
+
 // Far above a project of the largest grid (about 865,000 lines).
 constexpr std::size_t kMaxProjectBytes = 64u << 20;
-// Longer than any number this program writes.
-constexpr std::size_t kMaxTokenBytes = 511;
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
@@ -25,6 +26,7 @@ class LineReader {
   explicit LineReader(std::string_view text) : text_(text) {}
 
   void Section(const char* name) { section_ = name; }
+  void Origin(const std::string&) {}
 
   void Path(std::string& path) {
     std::int64_t length = 0;
@@ -42,10 +44,7 @@ class LineReader {
   void Real(double& value, double low, double high) {
     const std::string_view token = Token();
     if (token.empty()) return;
-    const auto number = ParseDecimal(token);
-    if (!number) return Fail(NotANumber(token));
-    if (!(*number > low && *number < high)) return Fail(OutOfRange(token));
-    value = *number;
+    Check(rules::CheckReal(token, low, high, value), token);
   }
 
   template <typename T>
@@ -65,8 +64,7 @@ class LineReader {
   void Token(std::string& text) {
     const std::string_view token = Token();
     if (token.empty()) return;
-    if (!ParseDecimal(token)) return Fail(NotANumber(token));
-    text.assign(token);
+    if (Check(rules::CheckNumberText(token), token)) text.assign(token);
   }
 
   template <typename Curve>
@@ -100,27 +98,20 @@ class LineReader {
     while (pos_ < text_.size() && !IsBlank(text_[pos_])) ++pos_;
     const std::string_view token = text_.substr(start, pos_ - start);
     if (token.empty()) Fail(EndsEarly());
-    if (token.size() > kMaxTokenBytes) {
-      Fail("line " + Line() + " is longer than any value");
-      return {};
-    }
     return token;
   }
 
   bool ReadInteger(std::int64_t& number, std::int64_t low, std::int64_t high) {
     const std::string_view token = Token();
     if (token.empty()) return false;
-    const auto parsed = ParseInteger(token);
-    if (!parsed) {
-      Fail(NotANumber(token));
-      return false;
-    }
-    if (*parsed < low || *parsed > high) {
-      Fail(OutOfRange(token));
-      return false;
-    }
-    number = *parsed;
-    return true;
+    return Check(rules::CheckInteger(token, low, high, number), token);
+  }
+
+  // True when the token passed; otherwise the file is refused, naming its line.
+  bool Check(rules::Fault fault, std::string_view token) {
+    if (fault == rules::Fault::None) return true;
+    Fail("line " + Line() + " of " + section_ + " holds " + rules::FaultWords(fault, token));
+    return false;
   }
 
   // The rest of the current line must be blank; consumes its end (CR LF or LF).
@@ -143,14 +134,6 @@ class LineReader {
   std::string Line() const { return std::to_string(lines_ + 1); }
   std::string EndsEarly() const {
     return "it ends early, in " + section_ + " after line " + std::to_string(lines_);
-  }
-  std::string NotANumber(std::string_view token) const {
-    return "line " + Line() + " of " + section_ + " holds '" + std::string(token) +
-           "', which is not a number";
-  }
-  std::string OutOfRange(std::string_view token) const {
-    return "line " + Line() + " of " + section_ + " holds " + std::string(token) +
-           ", which is out of range";
   }
   void Fail(std::string problem) {
     if (problem_.empty()) problem_ = std::move(problem);
@@ -210,6 +193,15 @@ ProjectReading ReadProjectIntoSlot(PresetSlots& presets, int s, const std::strin
     presets.SlotGain[s] = reading.project.BandGain;
   }
   return reading;
+}
+
+QString SlotNotDesignedStatusText(const PresetSlots& loaded, int s, int band, const QString& name) {
+  return QStringLiteral(
+             "File:%1 Not Loaded Into EQ%2: its band %3 (Fc %4 Hz, BW %5 Hz, Gain %6 dB) gives "
+             "filter coefficients that are not finite numbers; EQ%2 was not changed  !!! \n")
+      .arg(name, QString::number(s), QString::number(band + 1),
+           runtime::FloatToStr(loaded.SlotFc[s][band]), runtime::FloatToStr(loaded.SlotBw[s][band]),
+           runtime::FloatToStr(loaded.SlotGain[s][band]));
 }
 
 QString ProjectLoadStatusText(const ProjectReading& reading, const QString& name) {

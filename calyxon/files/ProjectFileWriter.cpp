@@ -1,10 +1,12 @@
 // Writing a project: the design's state gathered into a Project, then its lines.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "calyxon/files/DesignerSave.h"
 #include "calyxon/files/ProjectFile.h"
 #include "calyxon/files/ProjectLayout.h"
+#include "calyxon/files/ProjectValueRules.h"
 #include "calyxon/files/TextNumbers.h"
 #include "runtime/FloatText.h"
 
@@ -12,42 +14,78 @@ namespace calyxon {
 
 namespace {
 
+namespace rules = project_rules;
+
+// Writes the lines, checking each with the reader's rules: the first value the reader would
+// refuse is the problem, named by its table or by the edit it came from.
 class LineWriter {
  public:
   explicit LineWriter(std::string& out) : out_(out) {}
 
-  void Section(const char* name) { section_ = name; }
+  void Section(const char* name) {
+    section_ = name;
+    origin_.clear();
+  }
+  void Origin(std::string origin) { origin_ = std::move(origin); }
   void Path(const std::string& path) {
+    if (path.size() > static_cast<std::size_t>(kMaxProjectPathBytes)) {
+      Fail(section_ + " is " + std::to_string(path.size()) + " bytes long, more than the " +
+           std::to_string(kMaxProjectPathBytes) + " a project holds");
+    }
     AppendInteger(out_, static_cast<std::int64_t>(path.size()));
     out_ += kLineEnd;
     out_ += path;
     out_ += kLineEnd;
   }
-  void Real(double value, double, double) {
-    if (!std::isfinite(value) && problem_.empty()) problem_ = section_;
+  void Real(double value, double low, double high) {
+    const std::size_t start = out_.size();
     AppendFixed(out_, value);
+    const std::string_view token = std::string_view(out_).substr(start);
+    if (!std::isfinite(value)) {
+      Fail(Where() + " holds a value that is not a finite number");
+    } else {
+      double read = 0;
+      Check(rules::CheckReal(token, low, high, read), token);
+    }
     out_ += kLineEnd;
   }
   template <typename T>
-  void Integer(T value, std::int64_t, std::int64_t) {
+  void Integer(T value, std::int64_t low, std::int64_t high) {
+    const std::size_t start = out_.size();
     AppendInteger(out_, value);
+    std::int64_t read = 0;
+    Check(rules::CheckInteger(std::string_view(out_).substr(start), low, high, read),
+          std::string_view(out_).substr(start));
     out_ += kLineEnd;
   }
-  void Flag(std::uint8_t value) { Integer(value, 0, 1); }
+  void Flag(std::uint8_t value) {
+    Integer(value, std::numeric_limits<std::int64_t>::min(),
+            std::numeric_limits<std::int64_t>::max());
+  }
   void Token(const std::string& text) {
+    Check(rules::CheckNumberText(text), text);  // a blank in it would split it in two
     out_ += text;
     out_ += kLineEnd;
   }
   template <typename Curve>
   void Size(const Curve& curve, int count) {
-    if (static_cast<int>(curve.size()) != count && problem_.empty()) problem_ = section_;
+    if (static_cast<int>(curve.size()) != count) Fail("a curve does not hold GridCount values");
   }
 
   const std::string& problem() const { return problem_; }
 
  private:
+  std::string Where() const { return origin_.empty() ? section_ : origin_; }
+  void Check(rules::Fault fault, std::string_view token) {
+    if (fault != rules::Fault::None) Fail(Where() + " holds " + rules::FaultWords(fault, token));
+  }
+  void Fail(std::string problem) {
+    if (problem_.empty()) problem_ = std::move(problem);
+  }
+
   std::string& out_;
   std::string section_;
+  std::string origin_;
   std::string problem_;
 };
 
@@ -90,10 +128,7 @@ ProjectText WriteProjectText(const Project& project) {
 
 QString SaveProject(const Project& project, const QString& path) {
   const ProjectText text = WriteProjectText(project);
-  if (!text.problem.empty()) {
-    return NotSavedStatusText(
-        path, QString::fromStdString(text.problem) + " holds a value that is not a finite number");
-  }
+  if (!text.problem.empty()) return NotSavedStatusText(path, QString::fromStdString(text.problem));
   return SaveDesignerFile(path, text.bytes);
 }
 

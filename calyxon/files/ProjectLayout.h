@@ -3,6 +3,8 @@
 //
 // A Fields type provides:
 //   Section(name)                  the table the next values belong to (for messages)
+//   Origin(text)                   what the next value was taken from, when it is an edit of
+//                                  the window (for the writer's messages); Section clears it
 //   Path(path)                     a length line and a path line
 //   Real(value, low, high)         a "%f" line; the reader refuses a value outside (low, high)
 //   Integer(value, low, high)      a "%d" / "%ld" line; the reader refuses one outside [low, high]
@@ -13,10 +15,12 @@
 
 #include <cstdint>
 #include <limits>
+#include <string>
 #include <type_traits>
 #include <vector>
 
 #include "calyxon/files/ProjectFile.h"
+#include "calyxon/files/ProjectValueRules.h"
 
 namespace calyxon::project_layout {
 
@@ -24,9 +28,10 @@ inline constexpr double kAnyLow = -std::numeric_limits<double>::infinity();
 inline constexpr double kAnyHigh = std::numeric_limits<double>::infinity();
 
 template <typename Fields, typename Table>
-void Values(Fields& f, const char* name, Table& table) {
+void Values(Fields& f, const char* name, Table& table, double low = kAnyLow,
+            double high = kAnyHigh) {
   f.Section(name);
-  for (auto& value : table) f.Real(value, kAnyLow, kAnyHigh);
+  for (auto& value : table) f.Real(value, low, high);
 }
 
 // A table of rows (slot by slot, band by band, ...) in row order.
@@ -44,10 +49,11 @@ void Rows(Fields& f, const char* name, Table& table) {
   }
 }
 
+// A curve of levels in dB.
 template <typename Fields, typename Curve>
 void CurveValues(Fields& f, const char* name, Curve& curve, int count) {
   f.Size(curve, count);
-  Values(f, name, curve);
+  Values(f, name, curve, -project_rules::kMaxLevel, project_rules::kMaxLevel);
 }
 
 // P is Project or const Project.
@@ -60,9 +66,14 @@ void Walk(Fields& f, P& p) {
   f.Section("SourcePath");
   f.Path(p.SourcePath);
   f.Section("the manual bands");
-  for (auto& band : p.ManualBands) {
+  for (int k = 0; k < kManualBandCount; ++k) {
+    auto& band = p.ManualBands[k];
+    const std::string of = " of manual band " + std::to_string(k + 1);
+    f.Origin("the Fc(KHz) edit" + of);
     f.Real(band.FcKhz, kAnyLow, kAnyHigh);
+    f.Origin("the bandwidth from the Fc(KHz) and Q edits" + of);
     f.Real(band.Bw, kAnyLow, kAnyHigh);
+    f.Origin("the Gain(dB) edit" + of);
     f.Token(band.GainText);
   }
   f.Section("the flags");

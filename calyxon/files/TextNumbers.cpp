@@ -71,4 +71,12 @@ std::optional<std::int64_t> ParseInteger(std::string_view token) {
   return value;
 }
 
+bool IsDecimalText(std::string_view token) {
+  return DecimalShape(token, false).has_value();
+}
+
+bool IsIntegerText(std::string_view token) {
+  return DecimalShape(token, true).has_value();
+}
+
 }  // namespace calyxon

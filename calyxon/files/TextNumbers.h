@@ -23,4 +23,9 @@ std::optional<double> ParseDecimal(std::string_view token);
 // The whole of token as a decimal integer with an optional sign.
 std::optional<std::int64_t> ParseInteger(std::string_view token);
 
+// Whether token has the form that ParseDecimal / ParseInteger take, whatever its size: a
+// number of that form that they refuse lies beyond the range of a double / 64-bit integer.
+bool IsDecimalText(std::string_view token);
+bool IsIntegerText(std::string_view token);
+
 }  // namespace calyxon

@@ -14,13 +14,9 @@ constexpr std::array<int, 5> kLabelLevels = {10, 5, 0, -5, -10};
 
 // Tops of the level labels of a plot: each centred on the grid line of its level.
 void MoveLevelLabels(const std::array<forms::Label*, 5>& labels, const forms::Image& plot,
-                     const eqshared::EqGrid& levels, double e) {
-  const int H = plot.height();
-  for (int i = 0; i < 5; ++i) {
-    const double L = kLabelLevels[i];
-    labels[i]->setTop(
-        static_cast<int>(plot.top() + H * (e - L + levels.PlotReference) / (2 * e) - 6));
-  }
+                     const eqshared::EqGrid& levels) {
+  for (int i = 0; i < 5; ++i)
+    labels[i]->setTop(eqshared::LevelLabelTop(kLabelLevels[i], plot.top(), plot.height(), levels));
 }
 
 }  // namespace
@@ -33,8 +29,8 @@ void TForm1::DrawResponsePlots() {
   if (Design.GridCount == 0) BuildFrequencyGrid();
 
   const double e = eqshared::PlotMargin(Design);
-  MoveLevelLabels(UpperLevelLabels, *Image1, Design, e);
-  MoveLevelLabels(LowerLevelLabels, *Image2, Design, e);
+  MoveLevelLabels(UpperLevelLabels, *Image1, Design);
+  MoveLevelLabels(LowerLevelLabels, *Image2, Design);
   for (int L = -4; L <= 4; ++L) {
     if (!(-e < L && L < e)) continue;
     for (forms::Canvas* plot : {&upper, &lower})

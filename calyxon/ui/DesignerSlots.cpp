@@ -12,14 +12,26 @@ void TForm1::SlotButtonClick(int slot) {
   forms::OpenDialog& dialog = *SlotOpenDialog[slot];
   forms::Edit& path = *SlotPathEdit[slot];
   if (!dialog.execute()) return;
+  const QString previousPath = path.text();
   path.setText(dialog.fileName());
+  // The slot changes only once its sections are known to be numbers a project can hold: else
+  // every later project save would be refused.
+  PresetSlots loaded = Presets;
+  const ProjectReading reading = ReadProjectIntoSlot(loaded, slot, LocalPath(path.text()));
+  DesignSlot(loaded, slot);
+  const int band = FirstNonFiniteBand(loaded, slot);
+  if (reading.loaded() && band >= 0) {
+    ShowStatus(SlotNotDesignedStatusText(loaded, slot, band, path.text()));
+    path.setText(previousPath);
+    return;
+  }
   // An empty path edit is the page's record of a slot that is not loaded.
-  const ProjectReading reading = ReadProjectIntoSlot(Presets, slot, LocalPath(path.text()));
   if (reading.loaded())
     Timer2->setEnabled(true);
   else
     path.setText("");
-  DesignSlot(Presets, slot);
+  // A failed read still designs the slot from what it held, unless that gives no numbers.
+  if (band < 0) Presets = loaded;
 }
 
 std::array<std::string, kSlotCount> TForm1::SlotProjectPaths() const {

@@ -133,10 +133,9 @@ TEST(PresetSlots, ASlotTakesTheFinalBandTableOfACompleteProjectOnly) {
 TEST(PresetSlots, AnExportThatCannotBeSavedSaysWhy) {
   PresetSlots presets;
   const std::string path = TempPath("no such folder/a.log");
-  EXPECT_EQ(ExportPicFile(presets, QString::fromStdString(path)),
-            QString::fromStdString("File:" + path +
-                                   " Save Failed (No such file or directory), the previous file "
-                                   "is kept  !!! \n"));
+  EXPECT_EQ(
+      ExportPicFile(presets, QString::fromStdString(path)),
+      QString::fromStdString("File:" + path + " Save Failed (No such file or directory)  !!! \n"));
 }
 
 }  // namespace

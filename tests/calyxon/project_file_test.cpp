@@ -1,6 +1,10 @@
 // Project files: the exact lines written, the round trip, and the projects the reader refuses.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <cmath>
+#include <functional>
+
 #include "calyxon/files/ProjectFile.h"
 #include "common/CommaLocale.h"
 #include "runtime/Convert.h"
@@ -144,6 +148,21 @@ TEST_F(ProjectFileTest, IncompleteOrDamagedProjectsAreRefusedWithTheirLine) {
       {{{kGridCountLine + 3, "0.000000"}}, 0, "", "GridFrequency holds 0.000000, which is out"},
       {{}, 0, "0.000000\r\n", "it holds more lines than its GridCount says (line 30540)"},
       {{{6, ""}}, 0, "", "line 25 of the flags holds '0.000000'"},  // an empty gain line
+      {{{target, std::string(512, '1')}},
+       0,
+       "",
+       "line 5169 of TargetCurve holds 512 characters, more than the 511 of any value"},
+      {{{6, "1" + std::string(400, '0')}},
+       0,
+       "",
+       "line 7 of the manual bands holds '1000000000000000000000000000000000000000...', which is "
+       "beyond the range of a number"},
+      // A binary file's bytes are quoted short and readable.
+      {{{target, "\x07\x01\x1b\\\xc3\xa9" + std::string(60, 'z')}},
+       0,
+       "",
+       "line 5169 of TargetCurve holds '\\x07\\x01\\x1B\\\\\\xC3\\xA9" + std::string(34, 'z') +
+           "...', which is not a number"},
   };
   for (const auto& c : cases) {
     std::vector<std::string> damaged = lines;
@@ -165,6 +184,84 @@ TEST_F(ProjectFileTest, IncompleteOrDamagedProjectsAreRefusedWithTheirLine) {
             "changed  !!! \n");
   refused.status = ProjectReadStatus::OpenFailed;
   EXPECT_EQ(ProjectLoadStatusText(refused, "/p/a.prj"), "File:/p/a.prj Open Failed  !!! \n");
+}
+
+// A bound holds for the value as "%f" writes it back, so that whatever loads saves again.
+TEST_F(ProjectFileTest, GridFrequenciesAndLevelsAreBoundedAsTheyWillBeWritten) {
+  const std::vector<std::string> lines = testing::CrLfLines(Text(DesignerState().ToProject()));
+  const int firstHz = kGridCountLine + 3, lastHz = firstHz + 659, target = lastHz + 1;
+  const struct {
+    int line;
+    std::string text;
+    bool loads;
+  } rows[] = {
+      {firstHz, "0.0000001", false},                                      // written 0.000000
+      {firstHz, "0.0000006", true},                                       // written 0.000001
+      {firstHz, "1e-7", false},        {lastHz, "22049.9999999", false},  // written 22050.000000
+      {lastHz, "22049.9999994", true}, {target, "1e300", false},
+      {target, "-9.99e299", true},     {target, "4e-320", true},
+  };
+  for (const auto& row : rows) {
+    std::vector<std::string> edited = lines;
+    edited[row.line] = row.text;
+    const ProjectReading reading = ReadProjectFile(File(testing::JoinCrLf(edited)));
+    ASSERT_EQ(reading.loaded(), row.loads) << row.text << ": " << reading.problem;
+    if (!row.loads) {
+      EXPECT_NE(reading.problem.find("holds " + row.text + ", which is out of range"),
+                std::string::npos)
+          << reading.problem;
+      continue;
+    }
+    const ProjectText again = WriteProjectText(reading.project);
+    EXPECT_EQ(again.problem, "") << row.text;
+    EXPECT_TRUE(ReadProjectFile(File(again.bytes)).loaded()) << row.text;
+  }
+}
+
+// The save applies the reader's rules to every line before it writes anything, and names the
+// edit or table that breaks one.
+TEST_F(ProjectFileTest, ASaveTheReaderWouldRefuseWritesNothingAndSaysWhy) {
+  const DesignerState state;
+  const struct {
+    std::function<void(Project&)> damage;
+    std::string problem;
+  } rows[] = {
+      {[](Project& p) { p.ManualBands[0].GainText = "1" + std::string(400, '0'); },
+       "the Gain(dB) edit of manual band 1 holds '1000000000000000000000000000000000000000...', "
+       "which is beyond the range of a number"},
+      {[](Project& p) { p.ManualBands[3].GainText = "0." + std::string(600, '0') + "1"; },
+       "the Gain(dB) edit of manual band 4 holds 603 characters, more than the 511 of any value"},
+      {[](Project& p) { p.ManualBands[1].GainText = ""; },
+       "the Gain(dB) edit of manual band 2 holds '', which is not a number"},
+      {[](Project& p) { p.ManualBands[2].FcKhz = std::numeric_limits<double>::infinity(); },
+       "the Fc(KHz) edit of manual band 3 holds a value that is not a finite number"},
+      {[](Project& p) { p.ManualBands[5].Bw = std::nan(""); },
+       "the bandwidth from the Fc(KHz) and Q edits of manual band 6 holds a value that is not a "
+       "finite number"},
+      {[](Project& p) { p.GridFrequency[0] = 1e-7; },
+       "GridFrequency holds 0.000000, which is out of range"},
+      {[](Project& p) { p.GridFrequency[659] = 22049.9999999; },
+       "GridFrequency holds 22050.000000, which is out of range"},
+      {[](Project& p) { p.TargetCurve[3] = 1e300; },
+       "TargetCurve holds 1000000000000000052504760255204420248704..., which is out of range"},
+      {[](Project& p) { p.TargetPath = std::string(5000, 'p'); },
+       "TargetPath is 5000 bytes long, more than the 4096 a project holds"},
+      {[](Project& p) { p.Slots.SlotB[9][31][2] = std::nan(""); },
+       "SlotB holds a value that is not a finite number"},
+  };
+  const std::string kept = File("the previous project");
+  for (const auto& row : rows) {
+    Project project = state.ToProject();
+    row.damage(project);
+    const std::string fresh = ::testing::TempDir() + "refused_" + std::to_string(&row - rows);
+    QFile::remove(QString::fromStdString(fresh));
+    for (const std::string& path : {kept, fresh}) {
+      EXPECT_EQ(SaveProject(project, QString::fromStdString(path)).toStdString(),
+                "File:" + path + " Not Saved: " + row.problem + "  !!! \n");
+    }
+    EXPECT_EQ(testing::ReadBytes(kept), "the previous project");
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(fresh))) << row.problem;
+  }
 }
 
 TEST_F(ProjectFileTest, ManualBandLinesComeFromTheEditsAsTyped) {
@@ -201,8 +298,7 @@ TEST_F(ProjectFileTest, AValueThatIsNotFiniteIsNeverSaved) {
   const std::string missing = ::testing::TempDir() + "no such folder/a.prj";
   EXPECT_EQ(SaveProject(state.ToProject(), QString::fromStdString(missing)),
             QString::fromStdString("File:" + missing +
-                                   " Save Failed (No such file or directory), the previous file "
-                                   "is kept  !!! \n"));
+                                   " Save Failed (No such file or directory)  !!! \n"));
 }
 
 TEST_F(ProjectFileTest, NumbersUseADotWhateverTheLocale) {

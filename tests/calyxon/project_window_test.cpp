@@ -3,11 +3,15 @@
 // hidden controls' clicks.
 #include <QTemporaryDir>
 #include <QTest>
+#include <charconv>
+#include <cmath>
 #include <regex>
 
 #include "DesignerFixture.h"
+#include "calyxon/files/ProjectFile.h"
 #include "common/FileSizeLimit.h"
 #include "tests/calyxon/FileText.h"
+#include "tests/calyxon/RandomProject.h"
 
 namespace calyxon {
 namespace {
@@ -167,9 +171,13 @@ TEST_F(ProjectWindow, AProjectThatIsIncompleteOrDamagedChangesNothing) {
   const std::vector<std::string> lines = CrLfLines(ReadBytes(FreshProject()));
   std::vector<std::string> nan = lines;
   nan[kGridCountLine + 3 + 660] = "nan";  // TargetCurve's first value
-  const std::string truncated = Path("truncated.prj"), withNan = Path("nan.prj");
+  const std::string truncated = Path("truncated.prj"), withNan = Path("nan.prj"),
+                    binary = Path("binary.prj");
   testing::WriteBytes(truncated, testing::JoinCrLf({lines.begin(), lines.end() - 100}));
   testing::WriteBytes(withNan, testing::JoinCrLf(nan));
+  std::string bytes;
+  for (int n = 0; n < 400; ++n) bytes += static_cast<char>(n % 3 == 0 ? 0x07 : 0x80 + n % 100);
+  testing::WriteBytes(binary, bytes);
 
   LoadFixtures();
   SetBand(2, "1.5", "3", "4");
@@ -187,6 +195,12 @@ TEST_F(ProjectWindow, AProjectThatIsIncompleteOrDamagedChangesNothing) {
        " Not Loaded: line 5169 of TargetCurve holds 'nan', which is not a number; "
        "nothing was changed  !!! \n"},
       {Path("missing.prj"), " Open Failed  !!! \n"},
+      {binary,
+       " Not Loaded: line 1 of TargetPath holds "
+       "'\\x07\\x81\\x82\\x07\\x84\\x85\\x07\\x87\\x88\\x07\\x8A\\x8B\\x07\\x8D\\x8E\\x07"
+       "\\x90\\x91\\x07\\x93\\x94\\x07\\x96\\x97\\x07\\x99\\x9A\\x07\\x9C\\x9D\\x07\\x9F"
+       "\\xA0\\x07\\xA2\\xA3\\x07\\xA5\\xA6\\x07...', which is not a number; nothing was changed  "
+       "!!! \n"},
   };
   for (const auto& c : cases) {
     LoadProject(c.path);
@@ -219,6 +233,211 @@ TEST_F(ProjectWindow, ASaveThatFailsOrCannotReadAnEditKeepsThePreviousFile) {
   ASSERT_EQ(dialogs.texts(forms::DialogKind::Error).size(), 1u);
   EXPECT_EQ(dialogs.boxes.back().text, "'1..2' is not a valid floating point value.");
   EXPECT_EQ(ReadBytes(path), "the previous project");
+}
+
+// A gain typed without Enter is saved as its text; one that no load could read back is refused
+// before anything is written, and once it is corrected the design saves, loads and saves alike.
+TEST_F(ProjectWindow, AnEditThatNoLoadCouldReadStopsTheSaveAndSaysWhich) {
+  SetBand(0, "1", "2.5", "-3.5");
+  SetBand(1, "0.2", "1.25", "6");
+  SetBand(2, "2.4", "3", "-1.25");
+  SetBand(3, "6", "0", "4");
+  SetBand(4, "15", "200", "-6");
+  SetBand(5, "0.06", "0.5", "12.25");
+  const std::string kept = Path("kept.prj"), fresh = Path("fresh.prj");
+  testing::WriteBytes(kept, "the previous project");
+  const struct {
+    int band;
+    QString typed;
+    std::string problem;
+  } rows[] = {
+      {0, "1" + QString(400, '0'),
+       "the Gain(dB) edit of manual band 1 holds '1000000000000000000000000000000000000000...', "
+       "which is beyond the range of a number"},
+      {4, "0." + QString(600, '0') + "1",
+       "the Gain(dB) edit of manual band 5 holds 603 characters, more than the 511 of any value"},
+  };
+  for (const auto& row : rows) {
+    const QString before = form->ManualGainEdit[row.band]->text();
+    Type(form->ManualGainEdit[row.band], row.typed);  // no Enter
+    for (const std::string& path : {kept, fresh}) {
+      form->StatusBar1->setSimpleText("");
+      SaveProjectAs(path);
+      EXPECT_EQ(form->StatusBar1->simpleText().toStdString(),
+                "File:" + path + " Not Saved: " + row.problem + "  !!! \n");
+    }
+    EXPECT_TRUE(ReadBytes(kept) == "the previous project");
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(fresh)));
+    Type(form->ManualGainEdit[row.band], before);
+  }
+  EXPECT_TRUE(dialogs.boxes.empty());
+
+  // Corrected, the six bands save, load and save again alike.
+  form->StatusBar1->setSimpleText("");
+  SaveProjectAs(kept);
+  ASSERT_EQ(form->StatusBar1->simpleText(), "");
+  EXPECT_EQ(CrLfLines(ReadBytes(kept))[4 + 3 * 2 + 2], "-1.25");
+  ASSERT_TRUE(Menu("Tool>Reset"));
+  LoadProject(kept);
+  EXPECT_EQ(form->StatusBar1->simpleText(), "");
+  const QString gains[] = {"-3.5", "6", "-1.25", "4", "-6", "12.25"};
+  for (int k = 0; k < kManualBandCount; ++k)
+    EXPECT_EQ(form->ManualGainEdit[k]->text(), gains[k]) << k;
+  const std::string again = Path("again.prj");
+  SaveProjectAs(again);
+  EXPECT_TRUE(ReadBytes(again) == ReadBytes(kept)) << "the loaded project saves otherwise";
+}
+
+// The four saves of the designer say that the previous file is kept only when there was one.
+TEST_F(ProjectWindow, AFailedSaveSaysThePreviousFileIsKeptOnlyWhenThereWasOne) {
+  for (int s = 0; s < kSlotCount; ++s) form->SlotPathEdit[s]->setText("slot.prj");
+  const struct {
+    const char* name;  // and the extension its dialog adds
+    std::function<void()> save;
+  } saves[] = {
+      {"project.prj", [this] { ASSERT_TRUE(Menu("File>Save Project")); }},
+      {"curve file.flt", [this] { form->SaveTarget1Click(); }},
+      {"band list.prj", [this] { form->Button1->click(); }},
+      {"DW export.log", [this] { form->Button15->click(); }},
+  };
+  for (const auto& save : saves) {
+    for (const bool previous : {false, true}) {
+      const std::string path = Path(QString("%1 %2").arg(previous).arg(save.name));
+      if (previous) testing::WriteBytes(path, "the previous file");
+      form->StatusBar1->setSimpleText("");
+      dialogs.choose(QString::fromStdString(path));
+      {
+        const FileSizeLimit full(16);
+        save.save();
+      }
+      EXPECT_EQ(form->StatusBar1->simpleText().toStdString(),
+                "File:" + path + " Save Failed (File too large)" +
+                    (previous ? ", the previous file is kept" : "") + "  !!! \n")
+          << save.name;
+      if (previous)
+        EXPECT_TRUE(ReadBytes(path) == "the previous file") << save.name;
+      else
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(path))) << save.name;
+    }
+  }
+}
+
+// A project's final band table whose band designs to coefficients that are no numbers (a gain
+// of 10000 dB) is refused at the slot button: the slot stays as it was, and projects still save.
+TEST_F(ProjectWindow, ASlotProjectThatDesignsNoNumbersLeavesTheSlotAsItWas) {
+  const std::string good = FreshProject();
+  dialogs.choose(QString::fromStdString(good));
+  form->SlotButton[3]->click();
+  ASSERT_EQ(form->SlotPathEdit[3]->text().toStdString(), good);
+  std::vector<std::string> lines = CrLfLines(ReadBytes(good));
+  lines[kBandFcLine + 4] = "1000.000000";
+  lines[kBandFcLine + kBandCount + 4] = "400.000000";
+  lines[kBandFcLine + 2 * kBandCount + 4] = "10000.000000";
+  const std::string huge = Path("huge gain.prj");
+  testing::WriteBytes(huge, testing::JoinCrLf(lines));
+  const PresetSlots before = program->Presets;
+
+  dialogs.choose(QString::fromStdString(huge));
+  form->SlotButton[3]->click();
+  EXPECT_EQ(form->StatusBar1->simpleText().toStdString(),
+            "File:" + huge +
+                " Not Loaded Into EQ3: its band 5 (Fc 1000 Hz, BW 400 Hz, Gain 10000 dB) gives "
+                "filter coefficients that are not finite numbers; EQ3 was not changed  !!! \n");
+  EXPECT_EQ(form->SlotPathEdit[3]->text().toStdString(), good);
+  EXPECT_TRUE(program->Presets.SlotGain == before.SlotGain);
+  EXPECT_TRUE(SameBits(program->Presets.SlotB[3][4].data(), before.SlotB[3][4].data(), 3));
+
+  form->StatusBar1->setSimpleText("");
+  SaveProjectAs(Path("after.prj"));
+  EXPECT_EQ(form->StatusBar1->simpleText(), "");
+}
+
+// Plot limits far beyond any plot: the project loads and the level labels stand far off the
+// window, where the curves outside the plot are held too.
+TEST_F(ProjectWindow, PlotLimitsBeyondAnyPlotHoldTheLevelLabelsOffTheWindow) {
+  std::vector<std::string> lines = CrLfLines(ReadBytes(FreshProject()));
+  for (int n = 1; n <= 3; ++n) lines[lines.size() - n] = "1e300";
+  const std::string path = Path("limits.prj");
+  testing::WriteBytes(path, testing::JoinCrLf(lines));
+  LoadProject(path);
+  EXPECT_EQ(form->StatusBar1->simpleText(), "");
+  EXPECT_EQ(design->PlotReference, 1e300);
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(form->UpperLevelLabels[i]->top(), 1000000) << i;
+    EXPECT_EQ(form->LowerLevelLabels[i]->top(), 1000000) << i;
+  }
+}
+
+double Number(const std::string& line) {
+  double value = std::nan("");
+  std::from_chars(line.data(), line.data() + line.size(), value);
+  return value;
+}
+
+// Whether two projects the window saved hold the same design: what a load takes as it stands
+// must come back as the same line; what it computes again (the manual bands, their responses
+// and coefficients, and the curves summed from the bands) within the file's six decimals, or
+// within the last digits of the levels summed.
+void ExpectSameDesign(const std::vector<std::string>& first,
+                      const std::vector<std::string>& second) {
+  ASSERT_EQ(first.size(), second.size());
+  const int G = std::stoi(first[kGridCountLine]);
+  const int curves = kGridCountLine + 3 + G;                                  // TargetCurve
+  const int responses = curves + 6 * G, tables = responses + kBandCount * G;  // BandA
+  std::vector<double> scale(first.size(), -1);  // below 0: the same line
+  for (int n = 4; n < 4 + 3 * kManualBandCount; ++n) scale[n] = 0;
+  for (int i = 0; i < G; ++i) {
+    double sum = std::fabs(Number(first[curves + i])) + std::fabs(Number(first[curves + G + i]));
+    for (int b = 0; b < kBandCount; ++b) sum += std::fabs(Number(first[responses + b * G + i]));
+    for (int c = 2; c < 6; ++c) scale[curves + c * G + i] = sum;  // Error .. BandSum
+    for (int b = kFirstManualBand; b < kBandCount; ++b) scale[responses + b * G + i] = 0;
+  }
+  for (int b = kFirstManualBand; b < kBandCount; ++b) {
+    for (int k = 0; k < 3; ++k) scale[tables + 3 * b + k] = scale[tables + 96 + 3 * b + k] = 0;
+    for (int t = 0; t < 3; ++t) scale[tables + 192 + kBandCount * t + b] = 0;
+  }
+  int differences = 0;
+  for (std::size_t n = 0; n < first.size() && differences < 5; ++n) {
+    bool same = first[n] == second[n];
+    if (!same && scale[n] >= 0) {
+      const double a = Number(first[n]), b = Number(second[n]);
+      same = std::fabs(a - b) <= 1e-3 + 1e-9 * (scale[n] + std::max(std::fabs(a), std::fabs(b)));
+    }
+    if (!same) {
+      ++differences;
+      ADD_FAILURE() << "line " << n + 1 << ": " << first[n].substr(0, 80) << " then "
+                    << second[n].substr(0, 80);
+    }
+  }
+}
+
+// Every project the reader takes loads, saves, loads again to the same design, and saves again;
+// also after its final band table has been offered to a slot button.
+TEST_F(ProjectWindow, RandomProjectsThatLoadSaveAndLoadAgainToTheSameDesign) {
+  const std::string generated = Path("random.prj"), first = Path("first.prj"),
+                    second = Path("second.prj");
+  auto step = [this](const char* what, const std::function<void()>& act) {
+    form->StatusBar1->setSimpleText("");
+    act();
+    EXPECT_EQ(form->StatusBar1->simpleText().toStdString(), "") << what;
+  };
+  for (std::uint64_t seed = 1; seed <= 16; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    const testing::RandomProject random(seed);
+    testing::WriteBytes(generated, random.text);
+    const ProjectReading reading = ReadProjectFile(generated);
+    ASSERT_TRUE(reading.loaded()) << "the generator wrote a project the reader refuses: "
+                                  << reading.problem;
+    step("load", [&] { LoadProject(generated); });
+    dialogs.choose(QString::fromStdString(generated));
+    form->SlotButton[seed % kSlotCount]->click();  // refused or taken: either saves
+    step("save", [&] { SaveProjectAs(first); });
+    step("load again", [&] { LoadProject(first); });
+    step("save again", [&] { SaveProjectAs(second); });
+    ASSERT_TRUE(dialogs.boxes.empty()) << dialogs.boxes.back().text.toStdString();
+    ExpectSameDesign(CrLfLines(ReadBytes(first)), CrLfLines(ReadBytes(second)));
+    if (HasFailure()) break;
+  }
 }
 
 TEST_F(ProjectWindow, CurveFilesAndTheBandListComeFromTheHiddenControls) {

@@ -47,5 +47,27 @@ TEST(EqPlotMapping, LevelsOnA273PixelHighPlot) {
   for (const auto& c : cases) EXPECT_EQ(PlotY(c.dB, 273, c.levels), c.y) << c.name;
 }
 
+TEST(EqPlotMapping, LevelLabelsSitOnTheirLinesAndLimitsBeyondAnyPlotHoldThemOffIt) {
+  EqGrid standard;
+  EqGrid beyond;  // as a project may hold them
+  beyond.PlotMax = beyond.PlotMin = beyond.PlotReference = 1e300;
+  EqGrid opposite;  // e overflows: every position is not a number
+  opposite.PlotMax = 1.7e308;
+  opposite.PlotReference = -1.7e308;
+  const struct {
+    const char* name;
+    const EqGrid& levels;
+    double L;
+    int top;
+  } cases[] = {
+      {"10 dB beside the upper plot", standard, 10, 93},
+      {"-10 dB beside the upper plot", standard, -10, 203},
+      {"all limits 1e300", beyond, 10, 1000000},
+      {"e not a number", opposite, -10, -1000000},
+  };
+  for (const auto& c : cases) EXPECT_EQ(LevelLabelTop(c.L, 18, 273, c.levels), c.top) << c.name;
+  EXPECT_EQ(LevelLabelTop(0, 320, 273, standard), 450);
+}
+
 }  // namespace
 }  // namespace eqshared
