@@ -118,9 +118,9 @@ namespace bytes {
 
 int32_t StrToInt(std::string_view text) {
   if (auto v = parseInt(text)) return *v;
-  throw ConversionError(u'\'' +
-                        QuotedText(QString::fromLatin1(text.data(), qsizetype(text.size()))) +
-                        QStringLiteral("' is not a valid integer value"));
+  throw ConversionError(
+      u'\'' + runtime::QuotedText(QString::fromLatin1(text.data(), qsizetype(text.size()))) +
+      QStringLiteral("' is not a valid integer value"));
 }
 
 int32_t StrToIntDef(std::string_view text, int32_t defaultValue) {
@@ -135,6 +135,19 @@ std::string Copy(std::string_view text, int index, int count) {
   if (index < 1) index = 1;
   if (count < 1 || std::size_t(index) > text.size()) return {};
   return std::string(text.substr(std::size_t(index) - 1, std::size_t(count)));
+}
+
+std::string QuotedText(std::string_view text, std::size_t limit) {
+  std::string shown;
+  for (std::size_t i = 0; i < text.size() && i < limit; ++i) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    if (b >= 0x20 && b <= 0x7E)
+      shown += static_cast<char>(b);
+    else
+      shown += "\\x" + IntToHex(b, 2);
+  }
+  if (text.size() > limit) shown += "...";
+  return shown;
 }
 
 }  // namespace bytes

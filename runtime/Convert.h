@@ -76,6 +76,11 @@ int32_t StrToIntDef(std::string_view text, int32_t defaultValue);
 std::string IntToHex(int32_t value, int digits);
 std::string Copy(std::string_view text, int index, int count);
 
+// The bytes of text as a message shows them: printable ASCII (0x20-0x7E) as it is, every other
+// byte as "\x" and two upper-case hexadecimal digits; at most limit bytes of text, then "..."
+// when there was more: QuotedText("junk\x01") is the eight characters junk\x01.
+std::string QuotedText(std::string_view text, std::size_t limit = std::string_view::npos);
+
 }  // namespace bytes
 
 }  // namespace runtime

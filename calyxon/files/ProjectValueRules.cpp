@@ -1,6 +1,7 @@
 #include "calyxon/files/ProjectValueRules.h"
 
 #include "calyxon/files/TextNumbers.h"
+#include "runtime/Convert.h"
 
 namespace calyxon::project_rules {
 
@@ -61,22 +62,7 @@ std::string FaultWords(Fault fault, std::string_view token) {
 }
 
 std::string Shown(std::string_view token) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string shown;
-  for (std::size_t i = 0; i < token.size() && i < kShownCharacters; ++i) {
-    const auto c = static_cast<unsigned char>(token[i]);
-    if (c == '\\') {
-      shown += "\\\\";
-    } else if (c >= 0x20 && c <= 0x7E) {
-      shown += static_cast<char>(c);
-    } else {
-      shown += "\\x";
-      shown += kHex[c >> 4];
-      shown += kHex[c & 0xF];
-    }
-  }
-  if (token.size() > kShownCharacters) shown += "...";
-  return shown;
+  return runtime::bytes::QuotedText(token, kShownCharacters);
 }
 
 }  // namespace calyxon::project_rules

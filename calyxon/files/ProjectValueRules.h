@@ -53,7 +53,7 @@ Fault CheckNumberText(std::string_view token);
 std::string FaultWords(Fault fault, std::string_view token);
 
 // The token as a message shows it: its first 40 characters (then "..."), every byte outside
-// printable ASCII as "\xNN" and a backslash as "\\".
+// printable ASCII as "\xNN" (runtime::bytes::QuotedText).
 std::string Shown(std::string_view token);
 
 }  // namespace calyxon::project_rules

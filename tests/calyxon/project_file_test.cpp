@@ -161,7 +161,7 @@ TEST_F(ProjectFileTest, IncompleteOrDamagedProjectsAreRefusedWithTheirLine) {
       {{{target, "\x07\x01\x1b\\\xc3\xa9" + std::string(60, 'z')}},
        0,
        "",
-       "line 5169 of TargetCurve holds '\\x07\\x01\\x1B\\\\\\xC3\\xA9" + std::string(34, 'z') +
+       "line 5169 of TargetCurve holds '\\x07\\x01\\x1B\\\\xC3\\xA9" + std::string(34, 'z') +
            "...', which is not a number"},
   };
   for (const auto& c : cases) {

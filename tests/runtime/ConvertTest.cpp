@@ -102,5 +102,12 @@ TEST(Bytes, EveryByteIsOneCharacter) {
   }
 }
 
+TEST(Bytes, QuotedTextShowsEveryByteAndCutsLongTexts) {
+  EXPECT_EQ(bytes::QuotedText(std::string("0x\0\r\xC3\xA9 \\ok", 10)),
+            "0x\\x00\\x0D\\xC3\\xA9 \\ok");
+  EXPECT_EQ(bytes::QuotedText(std::string(41, 'z'), 40), std::string(40, 'z') + "...");
+  EXPECT_EQ(bytes::QuotedText(std::string(40, 'z'), 40), std::string(40, 'z'));
+}
+
 }  // namespace
 }  // namespace runtime

@@ -237,25 +237,6 @@ void TForm1::QuitSequence() {
   SaveRegion();
 }
 
-namespace {
-
-// A line of a file as a box can show it: printable ASCII, other bytes as \xNN, cut short.
-std::string Quoted(const std::string& line) {
-  std::string shown;
-  for (const char c : line.substr(0, 40)) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b >= 0x20 && b < 0x7F) {
-      shown += c;
-    } else {
-      static const char hex[] = "0123456789ABCDEF";
-      shown += std::string("\\x") + hex[b >> 4] + hex[b & 15];
-    }
-  }
-  return '"' + shown + (line.size() > 40 ? "...\"" : "\"");
-}
-
-}  // namespace
-
 void TForm1::SaveRegion() {
   const std::string path = program_.Registry.filePath();
   const platform::Settings::WriteResult saved =
@@ -271,7 +252,7 @@ void TForm1::SaveRegion() {
   constexpr std::size_t kNamed = 3;
   std::string lines;
   for (std::size_t i = 0; i < saved.dropped.size() && i < kNamed; ++i)
-    lines += (i ? ", " : "") + Quoted(saved.dropped[i]);
+    lines += (i ? ", \"" : "\"") + runtime::bytes::QuotedText(saved.dropped[i], 40) + '"';
   if (saved.dropped.size() > kNamed)
     lines += " and " + std::to_string(saved.dropped.size() - kNamed) + " more";
   forms::ShowMessage(QString::fromStdString("The TV channel region was saved in " + path +
