@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <map>
+#include <random>
+#include <set>
 
 #include "common/FileSizeLimit.h"
 #include "demo_network_file.h"
@@ -133,22 +135,84 @@ TEST_F(NetworkFileMenu, ALoadSetsBackWhatChangedInTheReceivers) {
   EXPECT_TRUE(dialogs.boxes.empty());
 }
 
-TEST_F(NetworkFileMenu, NothingGoesOutForACancelledDialogOrLinesOfOtherReceivers) {
+// The demo network's file with line slot replaced.
+std::string DemoFileWith(int slot, const std::string& line) {
+  std::string file;
+  std::size_t at = 0;
+  for (int s = 1; s <= 5; ++s) {
+    const std::size_t end = kDemoNetworkFile.find("\r\n", at) + 2;
+    file += s == slot ? line + "\r\n" : kDemoNetworkFile.substr(at, end - at);
+    at = end;
+  }
+  return file;
+}
+
+QString NoMatchText(const QString& path) {
+  return "No Receiver Matches This File\n\n" + path +
+         ": none of its lines belongs to the receiver at its place in the list (line 1 to the "
+         "first receiver found, line 2 to the second, and so on, with the same model and "
+         "address and readable fields). Nothing was loaded and nothing was sent.\nThe file may "
+         "belong to another network or may not be a network file: choose the file saved from "
+         "this network, or run Receiver > Auto Detect Receivers and load it again.";
+}
+
+QString NotANetworkFileText(const QString& path, const QString& why) {
+  return "Not A Network File\n\n" + path + ": " + why +
+         ". Nothing was loaded and nothing was sent.\nChoose a network file (*.vxn) saved with "
+         "File > Save.";
+}
+
+TEST_F(NetworkFileMenu, AFileThatCannotBeLoadedIsRefusedWithAMessageAndChangesNothing) {
   TForm1& m = demo();
-  std::string rotated = kDemoNetworkFile.substr(kDemoNetworkFile.find('\n') + 1) +
-                        kDemoNetworkFile.substr(0, kDemoNetworkFile.find('\n') + 1);
-  for (int i = 0; i < 65; ++i) rotated += "Q5V,41,EXTRA ,1,1,7E95,00,0\r\n";
+  hoverSlot(4);
+  m.PanelButtons[4][1]->click();  // a detail window is open
+  ASSERT_TRUE(program.Form7->isVisible());
+  const QString file = dir.filePath("load.vxn");
+  std::string randomBytes;
+  std::mt19937 rng(7);
+  for (int i = 0; i < 200; ++i) randomBytes += char(rng());
+  const std::string rotated = kDemoNetworkFile.substr(kDemoNetworkFile.find('\n') + 1) +
+                              kDemoNetworkFile.substr(0, kDemoNetworkFile.find('\n') + 1);
+  std::string tooMany = rotated;
+  for (int i = 0; i < 65; ++i) tooMany += "Q5V,41,EXTRA ,1,1,7E95,00,0\r\n";
+  const auto tooLong = [](int line) {
+    return QString("line %1 is longer than 256 characters, and no line of a network file is")
+        .arg(line);
+  };
   struct Row {
     const char* name;
-    bool cancel;
     std::string bytes;
-  } rows[] = {{"cancelled", true, ""}, {"every line another slot's, 70 lines", false, rotated}};
+    QString shown;                 // the message; empty: none
+    const char* device = nullptr;  // a path typed in the dialog instead of the file
+  } rows[] = {
+      {"cancelled", "", ""},
+      {"empty", "", NoMatchText(file)},
+      {"random bytes", randomBytes, NoMatchText(file)},
+      {"the same receivers in another order", rotated, NoMatchText(file)},
+      {"another network",
+       "Q5V,01,STAGE1,1,1,7E95,00,0\r\nQ5V,02,STAGE2,1,2,7E99,00,0\r\n"
+       "Q5V,04,STAGE3,1,3,7E9D,00,0\r\n",
+       NoMatchText(file)},
+      {"its one line with a CR in the name", "Q5V,03,\r#00A0,2,7,7C2B,0A,0\r\n", NoMatchText(file)},
+      {"65 lines more", tooMany,
+       NotANetworkFileText(file,
+                           "it has more than 64 lines, and a network file has one line for each "
+                           "receiver, 64 at most")},
+      {"a line of 300 characters", "Q5V,03,VOCAL1,2,A,7ED6,01,0\r\n" + std::string(300, 'x'),
+       NotANetworkFileText(file, tooLong(2))},
+      {"a megabyte without a line end", std::string(1 << 20, 'Q'),
+       NotANetworkFileText(file, tooLong(1))},
+      {"a device without end", "", NotANetworkFileText("/dev/zero", tooLong(1)), "/dev/zero"},
+  };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
-    m.Timer2->setEnabled(false);
     bus.clearLog();
-    if (r.cancel) {
+    dialogs.boxes.clear();
+    if (r.shown.isEmpty()) {
       dialogs.cancelFile();
+      m.Load1->click();
+    } else if (r.device) {
+      dialogs.choose(r.device);
       m.Load1->click();
     } else {
       load(r.bytes);
@@ -157,18 +221,97 @@ TEST_F(NetworkFileMenu, NothingGoesOutForACancelledDialogOrLinesOfOtherReceivers
     EXPECT_EQ(program.Slots.ReceiverCount, 5);
     EXPECT_EQ(program.Slots.ReceiverName[1], "VOCAL1");
     EXPECT_TRUE(timersOn());
-    EXPECT_TRUE(dialogs.boxes.empty());
+    EXPECT_TRUE(program.Form7->isVisible());
+    EXPECT_EQ(dialogs.texts(forms::DialogKind::Message),
+              r.shown.isEmpty() ? std::vector<QString>{} : std::vector<QString>{r.shown});
   }
 }
 
-TEST_F(NetworkFileMenu, ABadHexFieldShowsTheErrorBoxAndTheTimersComeBack) {
+TEST_F(NetworkFileMenu, ALineWithBytesThatWouldEndACommandIsSkippedWhole) {
   demo();
+  struct Row {
+    const char* name;
+    int slot;
+    std::string line;
+  } rows[] = {
+      {"a CR in the name", 1, "Q5V,03,\r#00A0,2,7,7C2B,0A,0"},
+      {"a raw squelch", 2, "Q5V,05,GUIT 2,1,3,7D28,\r#,0"},
+      {"a CR as the group", 3, "Q5V,17,BASS  ,\r,1,7E95,00,0"},
+      {"a CR in the preset", 4, "Z3K,22,VOCAL2,3,C,6310,02,0,1,\r#"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    const std::string address = r.line.substr(4, 2);
+    const std::string before = Settings(*bus.at(std::stoi(address)));
+    bus.clearLog();
+    load(DemoFileWith(r.slot, r.line));
+    const std::vector<std::string> sent = bus.lines();
+    EXPECT_GT(sent.size(), 20u);  // the other receivers got theirs
+    for (const std::string& line : sent) {
+      EXPECT_NE(line.substr(1, 2), address) << line;
+      EXPECT_NE(line.substr(1, 2), "00") << line;
+    }
+    EXPECT_EQ(Settings(*bus.at(std::stoi(address))), before);
+    EXPECT_EQ(program.Slots.ReceiverCount, 5);
+    EXPECT_TRUE(dialogs.boxes.empty());
+    EXPECT_TRUE(timersOn());
+  }
+}
+
+TEST_F(NetworkFileMenu, AShorterFileLeavesTheSlotsBeyondItAsSlotsWithoutAReceiver) {
+  TForm1& m = demo();
+  ASSERT_FALSE(m.PanelLabels[4][0]->isHidden());
+  ASSERT_FALSE(m.PanelButtons[5][0]->glyph().isNull());
+  load(kDemoNetworkFile.substr(0, 3 * 29));  // the lines of 03, 05 and 17
+
+  EXPECT_EQ(program.Slots.ReceiverCount, 3);
+  for (int slot = 1; slot <= 5; ++slot) {
+    SCOPED_TRACE(slot);
+    const bool live = slot <= 3;
+    EXPECT_EQ(m.PanelTable[slot]->isEnabled(), live);
+    EXPECT_FALSE(m.PanelTable[slot]->isHidden());
+    EXPECT_EQ(m.PanelLabels[slot][0]->isHidden(), !live);
+    EXPECT_EQ(m.PanelButtons[slot][0]->glyph().isNull(), !live);
+    if (!live) {
+      EXPECT_TRUE(m.PanelLabels[slot][1]->isHidden());
+      for (forms::ProgressBar* bar : m.PanelBars[slot]) EXPECT_EQ(bar->position(), 0);
+    }
+  }
+  hoverSlot(4);
+  EXPECT_TRUE(program.Slots.HoveredAddress.empty());
+  bus.clearLog();
+  m.PanelButtons[4][0]->click();
+  m.PanelButtons[4][1]->click();
+  EXPECT_TRUE(bus.lines().empty());
+  for (int tick = 0; tick < 4; ++tick) m.Timer1Timer();
+  const std::vector<std::string> polled = linesOf('%', 'N');
+  EXPECT_EQ(std::set<std::string>(polled.begin(), polled.end()),
+            (std::set<std::string>{"%03N\r", "%05N\r", "%17N\r"}));
+
+  // With Hide Unused checked, a slot that a load takes out disappears at once.
+  m.HideUnusedPanel1->click();
+  EXPECT_TRUE(m.PanelTable[4]->isHidden());
+  EXPECT_FALSE(m.PanelTable[3]->isHidden());
+  load(kDemoNetworkFile.substr(0, 2 * 29));
+  EXPECT_EQ(program.Slots.ReceiverCount, 2);
+  EXPECT_TRUE(m.PanelTable[3]->isHidden());
+  EXPECT_FALSE(m.PanelTable[3]->isEnabled());
+  EXPECT_TRUE(timersOn());
+  EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+TEST_F(NetworkFileMenu, ABadHexFieldShowsTheErrorBoxAndTheTimersComeBack) {
+  TForm1& m = demo();
   load("Q5V,03,LEAD  ,2,A,7ED6,03,0\r\nQ5V,05,GUIT 2,1,3,7XY9,03,1\r\n");
   EXPECT_EQ(dialogs.texts(forms::DialogKind::Error),
             std::vector<QString>{"'0x7XY9' is not a valid integer value."});
   EXPECT_EQ(bus.lines().back(), "#05CGUIT 2\r");  // the line stops at its frequency
   EXPECT_EQ(bus.at(3)->name, "LEAD  ");
   EXPECT_TRUE(timersOn());
+  // The count of the file's two lines holds all the same: the slots above it look unused.
+  EXPECT_EQ(program.Slots.ReceiverCount, 2);
+  EXPECT_FALSE(m.PanelTable[3]->isEnabled());
+  EXPECT_TRUE(m.PanelLabels[3][0]->isHidden());
 }
 
 TEST_F(NetworkFileMenu, AFailedSaveKeepsTheOldFileAndSaysSo) {

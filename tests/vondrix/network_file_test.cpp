@@ -2,7 +2,10 @@
 // the steps a load replays, against the demo network on simulated receivers.
 #include <gtest/gtest.h>
 
+#include <sys/ioctl.h>
+#include <unistd.h>
 #include <QTemporaryDir>
+#include <map>
 
 #include "common/FileSizeLimit.h"
 #include "demo_network_file.h"
@@ -110,6 +113,9 @@ TEST(NetworkLine, FieldsKeepTheirWidths) {
       {"long texts",
        {"Z3K", "064", "VOCALIST", "10", "1F", "17E95", "0A0", "12", "10", "009"},
        "Z3K,06,VOCALI,0,F,17E9,0A,1,1,00"},
+      {"control bytes a receiver sent",
+       {"Q\r5", "05", "VO\nAL\x7f", "\x01", "\r", "7C2B", "0A", "0", "", ""},
+       "Q 5,05,VO AL , , ,7C2B,0A,0"},
   };
   for (const Row& r : rows) {
     const std::string line = FormatNetworkLine(r.fields);
@@ -120,33 +126,64 @@ TEST(NetworkLine, FieldsKeepTheirWidths) {
   EXPECT_EQ(FormatNetworkLine(cut), "Z3K,22,VOCAL2,3,C,6190,02,0,1,03");
 }
 
-TEST(NetworkFileRead, LinesEndWithCrLfOrLfAndAtMost64AreRead) {
+TEST(NetworkFileRead, LinesEndWithCrLfOrLfAndFilesBeyondTheLimitsAreRefused) {
   QTemporaryDir dir;
   const std::string path = dir.filePath("net.vxn").toStdString();
-  std::string many;
-  for (int i = 1; i <= 70; ++i) many += "line " + std::to_string(i) + "\r\n";
+  const std::string longest(256, 'x');
+  std::string full, tooMany;
+  for (int i = 1; i <= 64; ++i) full += longest + "\r\n";
+  for (int i = 1; i <= 65; ++i) tooMany += "A,1\r\n";
+  using Refusal = NetworkFileText::Refusal;
   struct Row {
     const char* name;
     std::string bytes;
     std::vector<std::string> lines;
+    Refusal refusal = Refusal::None;
+    int longLine = 0;
   } rows[] = {
       {"CR LF", "A,1\r\nB,2\r\n", {"A,1", "B,2"}},
       {"LF", "A,1\nB,2\n", {"A,1", "B,2"}},
       {"no end on the last line", "A,1\r\nB,2", {"A,1", "B,2"}},
       {"an empty line counts", "A,1\r\n\r\nC,3\r\n", {"A,1", "", "C,3"}},
       {"empty file", "", {}},
+      {"64 lines of 256 characters", full, std::vector<std::string>(64, longest)},
+      {"65 lines", tooMany, {}, Refusal::TooManyLines},
+      {"a line of 257 characters", "A,1\r\n" + longest + "y\r\n", {}, Refusal::LineTooLong, 2},
+      {"the last line too long, without its end",
+       "A,1\n" + longest + "y",
+       {},
+       Refusal::LineTooLong,
+       2},
+      {"a megabyte without a line end", std::string(1 << 20, 'x'), {}, Refusal::LineTooLong, 1},
   };
   for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
     WriteBytes(path, r.bytes);
     const NetworkFileText read = ReadNetworkFile(path);
-    EXPECT_TRUE(read.ok()) << r.name;
-    EXPECT_EQ(read.lines, r.lines) << r.name;
+    EXPECT_EQ(read.refusal, r.refusal);
+    EXPECT_EQ(read.lines, r.lines);
+    EXPECT_EQ(read.longLine, r.longLine);
   }
-  WriteBytes(path, many);
-  const NetworkFileText read = ReadNetworkFile(path);
-  ASSERT_EQ(read.lines.size(), 64u);
-  EXPECT_EQ(read.lines.back(), "line 64");
-  EXPECT_FALSE(ReadNetworkFile(dir.filePath("missing.vxn").toStdString()).ok());
+  const NetworkFileText zero = ReadNetworkFile("/dev/zero");  // a typed device path
+  EXPECT_EQ(zero.refusal, Refusal::LineTooLong);
+  EXPECT_EQ(zero.longLine, 1);
+  EXPECT_EQ(ReadNetworkFile(dir.filePath("missing.vxn").toStdString()).refusal,
+            Refusal::Unreadable);
+  EXPECT_EQ(ReadNetworkFile(dir.path().toStdString()).refusal, Refusal::Unreadable);
+
+  // A source without end is read no further than one byte past the largest file allowed.
+  int pipeEnds[2];
+  ASSERT_EQ(pipe(pipeEnds), 0);
+  const std::string flood = full + std::string(1999, 'z') + "X";
+  ASSERT_EQ(write(pipeEnds[1], flood.data(), flood.size()), ssize_t(flood.size()));
+  const NetworkFileText piped =
+      ReadNetworkFile("/proc/self/fd/" + std::to_string(pipeEnds[0]));  // the writer stays open
+  EXPECT_EQ(piped.refusal, Refusal::TooManyLines);
+  int unread = 0;
+  ASSERT_EQ(ioctl(pipeEnds[0], FIONREAD, &unread), 0);
+  EXPECT_EQ(unread, 1999);
+  close(pipeEnds[0]);
+  close(pipeEnds[1]);
 
   struct Count {
     int lines, detected, loaded;
@@ -253,6 +290,43 @@ TEST_F(DemoNetwork, AReceiverThatDoesNotAnswerKeepsItsOwnValuesAndTheWidths) {
   EXPECT_EQ(current_.SquelchLevel, "04");
 }
 
+TEST_F(DemoNetwork, BytesAReceiverSentOutOfPlaceNeitherGoOutNorBreakTheFile) {
+  Gather();  // the presets are known from here on
+  bus_.clearLog();
+  current_.SquelchLevel = "0\r";  // what a garbled squelch reply left in a detail window
+  bus_.at(17)->name = "BA\nS  ";
+  queries_.QueryName(3);
+  // The true reply, with bytes written over it from position at (0-based).
+  const std::map<std::string, std::pair<std::size_t, std::string>> garbled = {
+      {"%05F", {5, "Z\n"}},  // the squelch level
+      {"%40A", {5, "\n"}},   // the model: "Z3\n"
+      {"%22G", {5, "\r"}},   // the preset cut at a CR
+  };
+  bus_.shaper = [&](std::string_view line, const sim::Receiver&, std::optional<std::string> reply,
+                    uint32_t due) -> std::vector<sim::ReplyPiece> {
+    if (!reply) return {};
+    for (const auto& [lead, bytes] : garbled)
+      if (line.starts_with(lead)) {
+        reply->replace(bytes.first, bytes.second.size(), bytes.second);
+        if (bytes.second == "\r") reply->resize(bytes.first + 1);
+      }
+    return {{due, *reply}};
+  };
+  queries_.IdentifyReceiver(5);
+  bus_.clearLog();
+
+  ASSERT_TRUE(SaveNetworkFile(path_, Gather()).ok());
+  EXPECT_EQ(ReadBytes(path_),
+            "Q5V,03,VOCAL1,2,A,7ED6,01,0\r\n"
+            "Q5V,05,GUIT 2,1,3,7D28,01,0\r\n"  // the garbled level counts as no reply
+            "Q5V,17,BA S  ,1,1,7E95,00,3\r\n"
+            "Z3K,22,VOCAL2,3,C,6310,02,0,1,03\r\n"  // the preset known from before
+            "Z3 ,40,KEYS  ,1,1,60F4,04,1\r\n");
+  EXPECT_EQ(bus_.lines(), (std::vector<std::string>{"%03F01\r", "%03B\r", "%05F01\r", "%05B\r",
+                                                    "%17F01\r", "%17B\r", "%22F00\r", "%22B\r",
+                                                    "%22G\r", "%40F02\r", "%40B\r"}));
+}
+
 TEST_F(DemoNetwork, AFailedSaveKeepsTheOldFile) {
   WriteBytes(path_, "the network saved before\r\n");
   const auto lines = Gather();
@@ -300,6 +374,22 @@ TEST_F(DemoNetwork, EachLineIsPlannedAsTheCommandsOfItsModel) {
       {"another model", 4, "Q5V,22,VOCAL2,3,C,6310,02,0", {"sleep 20"}},
       {"a second-model line cut short", 4, "Z3K,22,VOCAL2,3,C,6310,02,0", {"sleep 20"}},
       {"a line written with a one-digit squelch", 1, "Q5V,03,VOCAL1,2,A,7ED6,1,0", {"sleep 20"}},
+      // Fields that would go out as they stand must be what they say.
+      {"a CR in the name", 1, "Q5V,03,\r#00A0,2,7,7C2B,0A,0", {"sleep 20"}},
+      {"a name byte above 0x7E", 1, "Q5V,03,VOCAL\xe9,2,A,7ED6,01,0", {"sleep 20"}},
+      {"a group that is no hex digit", 1, "Q5V,03,VOCAL1,G,A,7ED6,01,0", {"sleep 20"}},
+      {"a blank channel", 1, "Q5V,03,VOCAL1,2, ,7ED6,01,0", {"sleep 20"}},
+      {"a squelch of other bytes", 1, "Q5V,03,VOCAL1,2,A,7ED6,\r#,0", {"sleep 20"}},
+      {"a preset that is no decimal number", 4, "Z3K,22,VOCAL2,3,C,6310,02,0,1,0A", {"sleep 20"}},
+      // The status and YES/NO characters choose their commands, whatever they hold; the
+      // frequency code is converted when it is tuned.
+      {"other status and YES/NO characters",
+       4,
+       "Z3K,22,VOCAL2,3,C,7XY9,02,X,x,03",
+       {"sleep 20", "store 4 'VOCAL2' 3C 7XY9 status X", "send #22F02\\r", "sleep 10",
+        "send #22B1\\r", "sleep 20", "select 4", "Form7 SendName 22 'VOCAL2'",
+        "Form7 TuneFrequency 22 7XY9", "SendEqPreset 22 03", "sleep 10", "send #22R0\\r",
+        "sleep 20", "send #22Q1\\r", "sleep 40"}},
   };
   for (const Row& r : rows)
     EXPECT_EQ(Describe(PlanLoadLine(r.slot, r.line, slots_)), r.steps) << r.name;

@@ -1,10 +1,16 @@
 // Replies are bytes from a bus nobody controls: whatever they hold, no handler may crash,
 // show anything but a conversion error, or leave the program stuck (a detection flag set,
 // the progress window up, polling paused for good). Nor may any other error that ends a
-// handler.
+// handler. Network files are such bytes too: whatever a file or a reply holds, a load puts
+// only whole commands of its own on the bus, and a save writes one whole line per receiver.
 #include <QRegularExpression>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
 #include <random>
+#include <set>
 
+#include "common/FileBytes.h"
 #include "program_fixture.h"
 #include "sim/ReplyFuzzer.h"
 
@@ -28,12 +34,47 @@ struct Profile {
   bool identifyTrue;  // identify replies stay true
   bool onTime;        // every reply in one piece when due
   double rate;        // share of replies that are not the true one
+  // The operator also saves the network file and loads it back with a few bytes changed.
+  bool networkFiles = false;
 };
+
+// The bytes as C escapes, for the messages.
+std::string Escaped(const std::string& bytes) {
+  std::string out;
+  for (unsigned char c : bytes) {
+    if (c >= 0x20 && c <= 0x7E) {
+      out += char(c);
+    } else {
+      char hex[5];
+      std::snprintf(hex, sizeof hex, "\\x%02x", c);
+      out += hex;
+    }
+  }
+  return out;
+}
+
+// A message that a network-file load may show: a refused file, or a receiver that did not
+// take its frequency.
+bool ShownByALoad(const QString& text) {
+  return text.startsWith("No Receiver Matches This File\n") ||
+         text.startsWith("Not A Network File\n") || text.endsWith("  Offline");
+}
+
+// A line that a network-file load may send to the receiver at one of addresses: one of the
+// load's own commands or of the detail routines it runs, whole, with nothing after its CR.
+bool IsLoadCommand(const std::string& line, const std::set<std::string>& addresses) {
+  static const QRegularExpression shape(
+      "^(#..(C[\\x20-\\x7E]{6}|F[0-9A-Fa-f]{2}|B[01]|D[0-9A-Fa-f]{2,4}|K[0-9A-F]{4,8}|G[0-9]{2}|"
+      "R0|Q[01])|%..[BN])\r$");
+  return shape.match(QString::fromLatin1(line.data(), qsizetype(line.size()))).hasMatch() &&
+         addresses.count(line.substr(1, 2)) == 1;
+}
 
 // One program on a fuzzed bus, driven by a seeded operator.
 class FuzzRun {
  public:
-  FuzzRun(uint32_t seed, const Profile& profile) : rng_(seed), fuzzer_(seed, profile.rate) {
+  FuzzRun(uint32_t seed, const Profile& profile)
+      : rng_(seed), fuzzer_(seed, profile.rate), networkFiles_(profile.networkFiles) {
     const char* firmware[] = {"1.1A", "1.4A", "1.6A", "2.1B"};
     for (int n = below(4) + 1; n > 0; --n) {
       const Model model = profile.bothModels && below(2) ? Model::Z3K : Model::Q5V;
@@ -61,11 +102,13 @@ class FuzzRun {
 
   bool ended() const { return program_.Ending; }
   // The only ways a program ends by itself: the address-error message or an unknown model
-  // during detection, both closing the main window.
+  // during detection, both closing the main window. (Loads have messages of their own.)
   void expectEndedByItself() {
     EXPECT_FALSE(program_.Form2->isVisible());
-    for (const QString& text : dialogs_.texts(forms::DialogKind::Message))
+    for (const QString& text : dialogs_.texts(forms::DialogKind::Message)) {
+      if (networkFiles_ && ShownByALoad(text)) continue;
       EXPECT_EQ(text, "Error ! Check Receiver's Address");
+    }
   }
 
   // With the bus healthy again, the commands of a stuck program still work.
@@ -137,6 +180,8 @@ class FuzzRun {
       return "detail button";
     }
     if (action < 68) return forms::invokeHandler([&] { m.NameLabelDblClick(); }), "re-probe";
+    if (networkFiles_ && action >= 74 && action < 90)
+      return action < 80 ? (saveNetwork(), "save") : (loadNetwork(), "load");
     if (action < 74) {
       vondrix::TForm6& popup = *program_.Form6;
       const int row = below(3);
@@ -166,9 +211,52 @@ class FuzzRun {
     return name;
   }
 
+  std::string savedPath() const { return files_.filePath("network.vxn").toStdString(); }
+
+  // File > Save: whatever the replies held, one line per receiver, each of its model's
+  // width and of printable bytes only.
+  void saveNetwork() {
+    std::remove(savedPath().c_str());
+    dialogs_.choose(QString::fromStdString(savedPath()));
+    program_.Form1->Save1->click();
+    const std::string bytes = ReadBytes(savedPath());
+    std::vector<std::string> lines;
+    for (std::size_t at = 0, end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2)
+      lines.push_back(bytes.substr(at, end - at));
+    EXPECT_EQ(lines.size(), std::size_t(program_.Slots.ReceiverCount)) << Escaped(bytes);
+    for (const std::string& line : lines) {
+      EXPECT_EQ(line.size(), line.starts_with("Z3K") ? 32u : 27u) << Escaped(line);
+      EXPECT_TRUE(std::all_of(line.begin(), line.end(), [](char c) {
+        return c >= 0x20 && c <= 0x7E;
+      })) << Escaped(line);
+    }
+  }
+
+  // File > Load of the last saved file with a few bytes changed (line ends, NUL, bytes
+  // above 0x7E, digits, "#" among them): only whole commands of the load go out, each to a
+  // detected receiver.
+  void loadNetwork() {
+    std::string bytes = ReadBytes(savedPath());
+    const char odd[] = {'\r', '\n', '\0', '\xff', '#', '0', 'Z', ' ', ','};
+    for (int n = below(4); n > 0 && !bytes.empty(); --n)
+      bytes[std::size_t(below(int(bytes.size())))] = odd[below(int(sizeof odd))];
+    const std::string path = files_.filePath("load.vxn").toStdString();
+    WriteBytes(path, bytes);
+    std::set<std::string> addresses;
+    for (int s = 1; s <= program_.Slots.ReceiverCount; ++s)
+      addresses.insert(program_.Slots.ReceiverAddress[s]);
+    bus_.clearLog();
+    dialogs_.choose(QString::fromStdString(path));
+    program_.Form1->Load1->click();
+    for (const std::string& line : bus_.lines())
+      EXPECT_TRUE(IsLoadCommand(line, addresses)) << Escaped(line) << " from " << Escaped(bytes);
+  }
+
   std::mt19937 rng_;
   sim::Bus bus_;
   sim::ReplyFuzzer fuzzer_;
+  bool networkFiles_;
+  QTemporaryDir files_;
   sim::FakeSerialBackend ports_;
   forms::ScriptedDialogs dialogs_;
   vondrix::Program program_{ports_};
@@ -226,6 +314,25 @@ TEST_F(ProgramTest, FuzzedRepliesNeverLeaveTheProgramStuck) {
         continue;
       }
       ASSERT_FALSE(run.ended());
+      run.expectStillUsable();
+    }
+  }
+}
+
+TEST_F(ProgramTest, FuzzedRepliesAndNetworkFilesPutNoForeignCommandOnTheBus) {
+  const Profile profiles[] = {
+      {"first model, identify true, on time", false, true, true, 0.35, true},
+      {"both models, identify true", true, true, false, 0.35, true},
+  };
+  for (const Profile& profile : profiles) {
+    for (uint32_t seed = 1; seed <= 6; ++seed) {
+      SCOPED_TRACE(std::string(profile.label) + ", seed " + std::to_string(seed));
+      FuzzRun run(seed, profile);
+      run.run(120);
+      if (run.ended()) {
+        run.expectEndedByItself();
+        continue;
+      }
       run.expectStillUsable();
     }
   }

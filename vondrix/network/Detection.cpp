@@ -188,14 +188,7 @@ bool TForm1::ResetForDetection() {
   SlotTables& t = program_.Slots;
   t.ReceiverOffline.fill(0);
   program_.Bus.CloseBus();
-  for (int slot = 1; slot <= t.ReceiverCount && slot <= kMaxSlots; ++slot) {
-    if (!PanelTable[slot]) continue;
-    for (int b = 0; b < 3; ++b) SetBar(slot, b, 0);
-    PanelLabels[slot][0]->hide();
-    PanelLabels[slot][1]->hide();
-    for (forms::Shape* led : PanelLeds[slot]) led->hide();
-    PanelButtons[slot][0]->clearGlyph();
-  }
+  for (int slot = 1; slot <= t.ReceiverCount && slot <= kMaxSlots; ++slot) ClearPanel(slot);
   for (int slot = 1; slot <= kMaxSlots; ++slot)
     if (PanelTable[slot]) PanelTable[slot]->hide();
   // The next detection builds new panels for all slots.

@@ -91,8 +91,11 @@ class TForm1 : public forms::Form, public PanelView, public PortSearchHooks {
   // whole or not at all ("Can't Open File", the old file kept).
   void Save1Click();
   // Load: the open dialog, then every line replayed into the receiver of its slot
-  // (NetworkLoad.h). A frequency field that is no hexadecimal number stops the load there
-  // with the conversion error.
+  // (NetworkLoad.h). A file that cannot be read, that crosses the reader's limits or of which
+  // no line applies to its slot is refused with a message saying why, before anything is
+  // sent or changed. A frequency field that is no hexadecimal number stops the load there
+  // with the conversion error. Slots that the load takes out of the count are shown as
+  // slots without a receiver.
   void Load1Click();
 
   // Panels (MainScreenPanels.cpp).
@@ -108,6 +111,10 @@ class TForm1 : public forms::Form, public PanelView, public PortSearchHooks {
   void FormMouseDown();
   void BitBtn1Click();
   void BitBtn2Click();
+  // The panels of slots first..last as those of slots without a receiver: bars at 0, name
+  // line, status line and lamps hidden, no mute glyph, disabled (so the hit test passes them
+  // by), and hidden while Hide Unused is checked.
+  void ShowSlotsWithoutReceiver(int first, int last);
   // The detail-window openers (the Program wires them to TForm3 and TForm7).
   std::function<void()> OpenDetailQ5V;
   std::function<void()> OpenDetailZ3K;
@@ -152,6 +159,8 @@ class TForm1 : public forms::Form, public PanelView, public PortSearchHooks {
   void AttachPanelEvents(int slot);
   // Places slot's panel on the 8 x 8 grid of Full View.
   void PlaceOnFullGrid(int slot);
+  // Clears what a receiver showed on slot's panel: bars, name and status line, lamps, glyph.
+  void ClearPanel(int slot);
   void ShowScreen(int first);
   // Timer1 and Timer2 off until the returned guard is left, however it is left.
   [[nodiscard]] ScopeExit<std::function<void()>> HoldPollAndBlink();

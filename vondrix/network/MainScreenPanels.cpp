@@ -1,6 +1,7 @@
 // The main screen's receiver panels: the two layouts, the screens and views, the hit test
 // and the panel buttons.
 #include <QFont>
+#include <algorithm>
 
 #include "platform/Paths.h"
 #include "runtime/Convert.h"
@@ -183,6 +184,25 @@ void TForm1::ShowScreen2() {
 void TForm1::PlaceOnFullGrid(int slot) {
   if (forms::Panel* p = PanelTable[slot])
     p->setBounds((slot - 1) % 8 * 90, (slot - 1) / 8 * 80, 90, 80);
+}
+
+void TForm1::ClearPanel(int slot) {
+  if (!PanelTable[slot]) return;
+  for (int b = 0; b < 3; ++b) SetBar(slot, b, 0);
+  PanelLabels[slot][0]->hide();
+  PanelLabels[slot][1]->hide();
+  for (forms::Shape* led : PanelLeds[slot]) led->hide();
+  PanelButtons[slot][0]->clearGlyph();
+}
+
+void TForm1::ShowSlotsWithoutReceiver(int first, int last) {
+  for (int slot = std::max(first, 1); slot <= std::min(last, kMaxSlots); ++slot) {
+    forms::Panel* p = PanelTable[slot];
+    if (!p) continue;
+    ClearPanel(slot);
+    p->setEnabled(false);
+    if (HideUnusedPanel1->checked()) p->hide();
+  }
 }
 
 void TForm1::FullView1Click() {

@@ -1,17 +1,17 @@
 #include "vondrix/network/NetworkFile.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 
 #include "vondrix/buslink/Protocol.h"
 
 namespace vondrix {
 
 namespace {
-
-constexpr std::size_t kMaxLineRead = 256;
 
 // text brought to width characters: cut at the end, or padded with pad on the given side.
 std::string Fit(const std::string& text, std::size_t width, char pad, bool padLeft) {
@@ -29,7 +29,40 @@ std::size_t LineLengthOf(const std::string& model) {
   return model == "Z3K" ? kLineLengthZ3K : kLineLengthQ5V;
 }
 
+bool IsPrintable(char c) {
+  return c >= 0x20 && c <= 0x7E;
+}
+
+bool IsHexDigit(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+bool IsDecimalDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// True when text has width bytes, each passing the test.
+template <class Test>
+bool Holds(const std::string& text, std::size_t width, Test test) {
+  return text.size() == width && std::all_of(text.begin(), text.end(), test);
+}
+
+// Fields a load sends as they stand.
+bool FieldsAreSendable(const NetworkLine& f) {
+  return Holds(f.NameField, 6, IsPrintable) && IsHexDigits(f.Group, 1) &&
+         IsHexDigits(f.Channel, 1) && IsHexDigits(f.SquelchField, 2) &&
+         (f.ModelCode != "Z3K" || IsDecimalDigits(f.EqPreset, 2));
+}
+
 }  // namespace
+
+bool IsHexDigits(const std::string& text, std::size_t width) {
+  return Holds(text, width, IsHexDigit);
+}
+
+bool IsDecimalDigits(const std::string& text, std::size_t width) {
+  return Holds(text, width, IsDecimalDigit);
+}
 
 std::string FormatNetworkLine(const NetworkLine& l) {
   std::string line = Fit(l.ModelCode, 3, ' ', false) + "," + Fit(l.Address, 2, '0', true) + "," +
@@ -38,6 +71,8 @@ std::string FormatNetworkLine(const NetworkLine& l) {
                      Fit(l.SquelchField, 2, '0', true) + "," + Fit(l.StatusBits, 1, '0', true);
   if (l.ModelCode == "Z3K")
     line += "," + Fit(l.QSetting, 1, '1', true) + "," + Fit(l.EqPreset, 2, '0', true);
+  std::replace_if(
+      line.begin(), line.end(), [](char c) { return !IsPrintable(c); }, ' ');
   return line;
 }
 
@@ -53,7 +88,14 @@ bool LineAppliesToSlot(const std::string& line, int slot, const SlotTables& tabl
   const std::string model = protocol::Field(line, 1, 3);
   return model == tables.ReceiverModel[slot] &&
          protocol::Field(line, 5, 2) == tables.ReceiverAddress[slot] &&
-         line.size() >= LineLengthOf(model);
+         line.size() >= LineLengthOf(model) && FieldsAreSendable(CutNetworkLine(line));
+}
+
+bool AnyLineAppliesToItsSlot(const std::vector<std::string>& lines, const SlotTables& tables) {
+  const int replayed = std::min({int(lines.size()), tables.ReceiverCount, kMaxSlots});
+  for (int s = 1; s <= replayed; ++s)
+    if (LineAppliesToSlot(lines[s - 1], s, tables)) return true;
+  return false;
 }
 
 platform::SaveResult SaveNetworkFile(const std::string& path,
@@ -63,32 +105,89 @@ platform::SaveResult SaveNetworkFile(const std::string& path,
   return platform::SaveFileAtomically(path, text);
 }
 
+namespace {
+
+// Cuts the file's bytes into lines as they arrive and refuses a file beyond the limits.
+class LineCutter {
+ public:
+  explicit LineCutter(NetworkFileText& result) : r_(result) {}
+
+  // False once the file is refused.
+  bool take(char c) {
+    if (r_.lines.size() == std::size_t(kMaxFileLines)) return refuse(Refusal::TooManyLines);
+    if (c == '\n') return close();
+    line_ += c;
+    pending_ = true;
+    // One byte more than a line may hold: the CR of its CR LF.
+    if (line_.size() > kMaxLineBytes + 1) return tooLong();
+    return true;
+  }
+  // The end of the file: a last line without its end counts.
+  void finish() {
+    if (pending_) close();
+  }
+
+ private:
+  using Refusal = NetworkFileText::Refusal;
+
+  bool close() {
+    if (!line_.empty() && line_.back() == '\r') line_.pop_back();
+    if (line_.size() > kMaxLineBytes) return tooLong();
+    r_.lines.push_back(std::move(line_));
+    line_.clear();
+    pending_ = false;
+    return true;
+  }
+  bool tooLong() {
+    r_.longLine = int(r_.lines.size()) + 1;
+    return refuse(Refusal::LineTooLong);
+  }
+  bool refuse(Refusal why) {
+    r_.refusal = why;
+    r_.lines.clear();
+    return false;
+  }
+
+  NetworkFileText& r_;
+  std::string line_;
+  bool pending_ = false;  // a line has begun that no line end closed yet
+};
+
+// The most bytes a file within the limits has: every line at its longest with CR LF. One
+// byte more always crosses a limit.
+constexpr std::size_t kMaxFileBytes = std::size_t(kMaxFileLines) * (kMaxLineBytes + 2);
+
+}  // namespace
+
 NetworkFileText ReadNetworkFile(const std::string& path) {
   NetworkFileText result;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    result.refusal = NetworkFileText::Refusal::Unreadable;
     result.error = std::strerror(errno);
     return result;
   }
-  std::string line;
-  bool pending = false;  // a line has begun that no line end closed yet
-  char c;
-  while (result.lines.size() < std::size_t(kMaxSlots) && in.get(c)) {
-    if (c == '\n') {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      result.lines.push_back(line);
-      line.clear();
-      pending = false;
-      continue;
+  LineCutter cutter(result);
+  std::size_t budget = kMaxFileBytes + 1;
+  char chunk[4096];
+  bool going = true;
+  while (going && budget > 0) {
+    const ssize_t n = ::read(fd, chunk, std::min(sizeof chunk, budget));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      result.refusal = NetworkFileText::Refusal::Unreadable;
+      result.error = std::strerror(errno);
+      result.lines.clear();
+      break;
     }
-    pending = true;
-    if (line.size() < kMaxLineRead) line += c;
+    if (n == 0) {
+      cutter.finish();
+      break;
+    }
+    budget -= std::size_t(n);
+    for (ssize_t i = 0; i < n && going; ++i) going = cutter.take(chunk[i]);
   }
-  if (pending && result.lines.size() < std::size_t(kMaxSlots)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    result.lines.push_back(line);
-  }
-  if (in.bad()) result.error = std::strerror(EIO);
+  ::close(fd);
   return result;
 }
 

@@ -43,7 +43,9 @@ struct NetworkLine {
 // field can move the ones after it: texts are cut or padded (the name with blanks on the
 // right, numbers with "0" on the left); a group or channel text longer than one character
 // keeps its last one, so a held channel "10" (16) is written "0", as the receivers' one-digit
-// form has it. The two second-model fields only for the model "Z3K".
+// form has it. The two second-model fields only for the model "Z3K". Every byte outside
+// 0x20-0x7E (a control byte a receiver sent) is written as a blank: a CR or LF would end the
+// line early, and the reader would take the rest for the next slot's line.
 std::string FormatNetworkLine(const NetworkLine& line);
 
 // The fields of a line, cut by position; fields past the end of a short line are shorter or
@@ -51,8 +53,24 @@ std::string FormatNetworkLine(const NetworkLine& line);
 NetworkLine CutNetworkLine(const std::string& line);
 
 // True when the line belongs to the receiver of slot: its model and address are the slot's,
-// and it is long enough to hold every field of that model.
+// it is long enough to hold every field of that model, and the fields that a load sends as
+// they stand are what they must be: the name six bytes of 0x20-0x7E, group and channel one
+// hexadecimal digit each, the squelch two, the second model's preset two decimal digits.
+// A line that fails counts as another receiver's, so that no byte of it can end a command
+// line early and put a command of its own on the bus. The status digit, the YES/NO digit and
+// the frequency code are not checked here: the load maps any status or YES/NO character to
+// its commands, and a frequency code that is not hexadecimal stops the load with the
+// conversion error when it is tuned.
 bool LineAppliesToSlot(const std::string& line, int slot, const SlotTables& tables);
+
+// True when text is exactly width hexadecimal digits (either case), or decimal digits.
+bool IsHexDigits(const std::string& text, std::size_t width);
+bool IsDecimalDigits(const std::string& text, std::size_t width);
+
+// True when at least one of the lines that a load replays (line s for slot s, s = 1 up to
+// the smaller of the line count and ReceiverCount) applies to its slot. A file without such
+// a line belongs to another network or is no network file at all.
+bool AnyLineAppliesToItsSlot(const std::vector<std::string>& lines, const SlotTables& tables);
 
 // Writes the lines, each followed by CR LF, as the file at path: through a temporary file
 // beside it, so that a failed save leaves the old file as it was. On failure the caller shows
@@ -60,15 +78,30 @@ bool LineAppliesToSlot(const std::string& line, int slot, const SlotTables& tabl
 [[nodiscard]] platform::SaveResult SaveNetworkFile(const std::string& path,
                                                    const std::vector<std::string>& lines);
 
+// What a network file may hold at most: one line per receiver, and lines of up to 256 bytes,
+// far more than the format's 32, so that a line with text after its fields still loads.
+constexpr int kMaxFileLines = kMaxSlots;
+constexpr std::size_t kMaxLineBytes = 256;  // without the line end
+
 struct NetworkFileText {
-  std::vector<std::string> lines;  // without their line ends
-  std::string error;               // why the file could not be read; empty when it was
-  bool ok() const { return error.empty(); }
+  enum class Refusal {
+    None,
+    Unreadable,    // error: the system's reason
+    TooManyLines,  // more than kMaxFileLines lines
+    LineTooLong,   // line longLine holds more than kMaxLineBytes bytes
+  };
+  std::vector<std::string> lines;  // without their line ends; empty when refused
+  Refusal refusal = Refusal::None;
+  std::string error;
+  int longLine = 0;
+  bool ok() const { return refusal == Refusal::None; }
 };
 
 // Reads the lines of the file at path, ended by CR LF or LF (a last line without an end
-// counts). Reads no more than kMaxSlots lines, since no network has more receivers, and no
-// more than 256 characters of a line, since no line of the format is longer.
+// counts). A file of more lines or longer lines than the limits above is refused whole. At
+// most the bytes that the limits allow plus one are read, so a path to a device without end
+// (a zero device) is refused after a few kilobytes, and the open does not wait for a writer
+// (a named pipe).
 NetworkFileText ReadNetworkFile(const std::string& path);
 
 // The receivers a load works on: the file's lines, but never more than were detected.

@@ -18,6 +18,53 @@ void ShowFileError(const QString& path, const std::string& why, const char* what
                      whatToDo);
 }
 
+// A file that was read but cannot be a network file of these receivers.
+void ShowRefusedFile(const QString& heading, const QString& path, const QString& why,
+                     const char* whatToDo) {
+  forms::ShowMessage(heading + "\n\n" + path + ": " + why +
+                     ". Nothing was loaded and nothing was sent.\n" + whatToDo);
+}
+
+const char* const kChooseSavedFile = "Choose a network file (*.vxn) saved with File > Save.";
+
+// Shows why the file is refused, before any line of it is replayed, and returns true; false
+// when it may be replayed.
+bool RefusedWithMessage(const QString& path, const NetworkFileText& file,
+                        const SlotTables& tables) {
+  using Refusal = NetworkFileText::Refusal;
+  switch (file.refusal) {
+    case Refusal::None:
+      break;
+    case Refusal::Unreadable:
+      ShowFileError(path, file.error, "Choose a network file (*.vxn) that you may read.");
+      return true;
+    case Refusal::TooManyLines:
+      ShowRefusedFile("Not A Network File", path,
+                      QString("it has more than %1 lines, and a network file has one line for "
+                              "each receiver, %1 at most")
+                          .arg(kMaxFileLines),
+                      kChooseSavedFile);
+      return true;
+    case Refusal::LineTooLong:
+      ShowRefusedFile("Not A Network File", path,
+                      QString("line %1 is longer than %2 characters, and no line of a network "
+                              "file is")
+                          .arg(file.longLine)
+                          .arg(kMaxLineBytes),
+                      kChooseSavedFile);
+      return true;
+  }
+  if (AnyLineAppliesToItsSlot(file.lines, tables)) return false;
+  ShowRefusedFile("No Receiver Matches This File", path,
+                  "none of its lines belongs to the receiver at its place in the list (line 1 "
+                  "to the first receiver found, line 2 to the second, and so on, with the same "
+                  "model and address and readable fields)",
+                  "The file may belong to another network or may not be a network file: "
+                  "choose the file saved from this network, or run Receiver > Auto Detect "
+                  "Receivers and load it again.");
+  return true;
+}
+
 }  // namespace
 
 ScopeExit<std::function<void()>> TForm1::HoldPollAndBlink() {
@@ -62,11 +109,11 @@ void TForm1::Load1Click() {
   if (!OpenDialog1->execute()) return;
   const QString path = OpenDialog1->fileName();
   const NetworkFileText file = ReadNetworkFile(QFile::encodeName(path).toStdString());
-  if (!file.ok()) {
-    ShowFileError(path, file.error, "Choose a network file (*.vxn) that you may read.");
-    return;
-  }
+  if (RefusedWithMessage(path, file, program_.Slots)) return;
   CloseOpenDetailWindows();
+  // However the replay ends, the slots it took out of the count stop looking live.
+  const int before = program_.Slots.ReceiverCount;
+  ScopeExit dropped([&] { ShowSlotsWithoutReceiver(program_.Slots.ReceiverCount + 1, before); });
   NetworkFileWindows windows(program_);
   NetworkLoad(program_.Bus, program_.Slots, program_.Current, program_.EqPresets, *this, windows)
       .Replay(file.lines);

@@ -127,9 +127,11 @@ void NetworkLoad::Run(const std::vector<LoadStep>& steps) {
   }
 }
 
-void NetworkLoad::Replay(const std::vector<std::string>& lines) {
+bool NetworkLoad::Replay(const std::vector<std::string>& lines) {
+  if (!AnyLineAppliesToItsSlot(lines, slots_)) return false;
   slots_.ReceiverCount = LoadedReceiverCount(int(lines.size()), slots_.ReceiverCount);
   for (int s = 1; s <= slots_.ReceiverCount; ++s) Run(PlanLoadLine(s, lines[s - 1], slots_));
+  return true;
 }
 
 }  // namespace vondrix

@@ -1,6 +1,7 @@
 // What File > Load of the main screen does with the lines of a network file: each line that
-// belongs to the receiver of its slot (same model and address, NetworkFile.h) is replayed
-// into that receiver, paced by short sleeps.
+// belongs to the receiver of its slot (same model and address, and fields that may go out
+// as they stand: LineAppliesToSlot, NetworkFile.h) is replayed into that receiver, paced by
+// short sleeps.
 //
 // A line is planned as a list of steps (data, so that what a line sends can be read and
 // tested without windows) and the steps are then run against the program:
@@ -96,7 +97,9 @@ class NetworkLoad {
   void Run(const std::vector<LoadStep>& steps);
   // The whole load of a file's lines: ReceiverCount := LoadedReceiverCount (the file's lines,
   // at most the receivers detected), then line s is planned and run for s = 1..ReceiverCount.
-  void Replay(const std::vector<std::string>& lines);
+  // A file of which no line applies to its slot (AnyLineAppliesToItsSlot) is another
+  // network's or no network file: false, and nothing changes, the count included.
+  bool Replay(const std::vector<std::string>& lines);
 
  private:
   void Store(const LoadStep& step);

@@ -19,13 +19,22 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// The squelch query of the save; leaves the level to write in current.SquelchLevel.
+// A squelch level as the query and the file carry it.
+bool IsSquelchLevel(const std::string& text) {
+  return IsHexDigits(text, 2);
+}
+
+// The squelch query of the save; leaves the level to write in current.SquelchLevel. The
+// query carries the level held only when it is one; any other text (another window's
+// reply bytes, a CR among them) would go out inside the line.
 void QuerySquelchLevel(BusLink& bus, CurrentReceiver& current, const std::string& address) {
-  const std::string reply = bus.Transact(protocol::SquelchQuery(address, current.SquelchLevel));
+  const std::string held =
+      IsSquelchLevel(current.SquelchLevel) ? current.SquelchLevel : kSquelchFallback;
+  const std::string reply = bus.Transact(protocol::SquelchQuery(address, held));
   current.SquelchLevel = kSquelchFallback;
   if (!protocol::EchoMatches(reply, address)) return;
   const std::string level = protocol::Field(reply, 6, 2);
-  if (level.size() != 2) return;  // cut short: the level would shift the line
+  if (!IsSquelchLevel(level)) return;  // cut short or garbled: no level to keep
   current.SquelchMax = protocol::Field(reply, 4, 2);
   current.SquelchLevel = level;
   current.SquelchThreshold = protocol::Field(reply, 8, 2);
@@ -58,7 +67,9 @@ std::vector<std::string> GatherNetworkLines(BusLink& bus, SlotTables& tables,
 
     if (line.ModelCode == "Z3K") {
       line.QSetting = (code & 0x20) ? "0" : "1";
-      if (auto preset = queries.QueryEqPreset(address)) presets.byAddress[address] = *preset;
+      // A garbled reply counts as none: the line must load again.
+      const std::optional<std::string> preset = queries.QueryEqPreset(address);
+      if (preset && IsDecimalDigits(*preset, 2)) presets.byAddress[address] = *preset;
       auto known = presets.byAddress.find(address);
       line.EqPreset = known != presets.byAddress.end() ? known->second : kPresetFallback;
     }

@@ -3,16 +3,21 @@
 //
 // Per slot s = 1..ReceiverCount (at most 64):
 //  1. model, address, name, group, channel and frequency code as the slot tables hold them;
-//  2. the squelch query "%" + address + "F" + the squelch level text held + CR; a reply whose
-//     characters 2-3 are the address gives SquelchMax, SquelchLevel and SquelchThreshold
-//     (characters 4-5, 6-7, 8-9) and the level is written; without one the level held and
-//     written is "01", two digits, so that the line keeps its widths;
+//  2. the squelch query "%" + address + "F" + the squelch level held + CR, or "01" in its
+//     place when the text held is not two hexadecimal digits; a reply whose characters 2-3
+//     are the address and whose characters 6-7 are two hexadecimal digits gives SquelchMax,
+//     SquelchLevel and SquelchThreshold (characters 4-5, 6-7, 8-9) and the level is written;
+//     without one the level held and written is "01", two digits, so that the line keeps its
+//     widths and a load takes it back;
 //  3. QueryState of the slot; the status digit is (the status character's code AND 3) of
 //     the slot's status as it now stands in ReceiverStatus (the reply's, or the slot's own
 //     value when no reply came);
 //  4. second model: the YES/NO digit "0" when bit 0x20 of that character is set, else "1";
-//     then QueryEqPreset; without a reply the preset the receiver last reported or was given
-//     (KnownEqPresets), or "01", the preset display's first text, when none is known.
+//     then QueryEqPreset; without a reply (or with a preset that is not two decimal digits)
+//     the preset the receiver last reported or was given (KnownEqPresets), or "01", the
+//     preset display's first text, when none is known.
+// Names, groups, channels and models are written as held; a control byte that a receiver
+// sent in one becomes a blank (FormatNetworkLine), so every line keeps its width.
 //
 // The caller switches polling and blinking off around the gathering and on again however it
 // ends; an exception of QueryState (a missing mute picture) ends the gathering.
