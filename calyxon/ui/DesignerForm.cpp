@@ -9,8 +9,8 @@
 #include "calyxon/eq/FrequencyGrid.h"
 #include "calyxon/ui/AboutForm.h"
 #include "calyxon/ui/Program.h"
+#include "forms/HelpPage.h"
 #include "platform/Paths.h"
-#include "platform/Shell.h"
 
 namespace calyxon {
 
@@ -120,16 +120,8 @@ void TForm1::Content1Click() {
   QString page = HelpFilePath;
   if (!QFileInfo::exists(page))
     page = QString::fromStdString(platform::exeFolder()) + kHelpFileName;
-  if (!QFileInfo::exists(page)) {
-    forms::MessageBox("The help page " + HelpFilePath + " is missing, and there is none beside " +
-                          "the program either.",
-                      "Help", forms::MB_OK | forms::MB_ICONWARNING);
-    return;
-  }
-  if (!platform::openDocument(page.toStdString()))
-    forms::MessageBox(
-        "Can't show the help page " + page + ": install xdg-utils and a web browser to read it.",
-        "Help", forms::MB_OK | forms::MB_ICONWARNING);
+  forms::OpenHelpPage(page, "The help page " + HelpFilePath +
+                                " is missing, and there is none beside the program either.");
 }
 
 void TForm1::About1Click() {

@@ -1,11 +1,10 @@
 #include "vondrix/network/MainScreen.h"
 
-#include <QFileInfo>
 #include <utility>
 
+#include "forms/HelpPage.h"
 #include "platform/Clock.h"
 #include "platform/Paths.h"
-#include "platform/Shell.h"
 #include "runtime/Convert.h"
 #include "vondrix/buslink/Protocol.h"
 #include "vondrix/network/AboutForm.h"
@@ -166,17 +165,9 @@ void TForm1::USA1Click() {
 
 void TForm1::Content1Click() {
   const QString page = QString::fromStdString(HelpFilePath);
-  if (!QFileInfo::exists(page)) {
-    forms::MessageBox("The help page " + page +
-                          " is missing. It belongs beside the program: install the program "
-                          "again to get it back.",
-                      "Help", forms::MB_OK | forms::MB_ICONWARNING);
-    return;
-  }
-  if (!platform::openDocument(HelpFilePath))
-    forms::MessageBox(
-        "Can't show the help page " + page + ": install xdg-utils and a web browser to read it.",
-        "Help", forms::MB_OK | forms::MB_ICONWARNING);
+  forms::OpenHelpPage(page, "The help page " + page +
+                                " is missing. It belongs beside the program: install the program "
+                                "again to get it back.");
 }
 
 void TForm1::About1Click() {

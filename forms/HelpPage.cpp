@@ -1,0 +1,21 @@
+#include "forms/HelpPage.h"
+
+#include <QFileInfo>
+
+#include "forms/Dialogs.h"
+#include "platform/Shell.h"
+
+namespace forms {
+
+void OpenHelpPage(const QString& page, const QString& missingText) {
+  if (!QFileInfo::exists(page)) {
+    MessageBox(missingText, "Help", MB_OK | MB_ICONWARNING);
+    return;
+  }
+  if (!platform::openDocument(page.toStdString()))
+    MessageBox(
+        "Can't show the help page " + page + ": install xdg-utils and a web browser to read it.",
+        "Help", MB_OK | MB_ICONWARNING);
+}
+
+}  // namespace forms
