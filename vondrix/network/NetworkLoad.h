@@ -97,9 +97,10 @@ class NetworkLoad {
   void Run(const std::vector<LoadStep>& steps);
   // The whole load of a file's lines: ReceiverCount := LoadedReceiverCount (the file's lines,
   // at most the receivers detected), then line s is planned and run for s = 1..ReceiverCount.
-  // A file of which no line applies to its slot (AnyLineAppliesToItsSlot) is another
-  // network's or no network file: false, and nothing changes, the count included.
-  bool Replay(const std::vector<std::string>& lines);
+  // The caller refuses a file of which no line applies to its slot first
+  // (AnyLineAppliesToItsSlot): it is another network's or no network file, and must not
+  // change the count.
+  void Replay(const std::vector<std::string>& lines);
 
  private:
   void Store(const LoadStep& step);
