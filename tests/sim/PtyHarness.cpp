@@ -36,8 +36,8 @@ bool PtyHarness::start(std::string* error) {
   if (thread_.joinable()) return true;
   // The programs purge the receive queue right after each write. On a busy machine a sender
   // can be held up for milliseconds between the two, and a reply that came in that gap would be
-  // purged: in real time no reply comes sooner than this.
-  if (bus_.latencyMs < kMinPtyLatencyMs) bus_.latencyMs = kMinPtyLatencyMs;
+  // purged: in real time no reply comes sooner than the floor.
+  if (bus_.latencyMs < latencyFloorMs_) bus_.latencyMs = latencyFloorMs_;
   master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
   if (master_ < 0) return failWith(error, "posix_openpt");
   char name[128];

@@ -5,7 +5,8 @@
 // descriptor open itself: when the program closes and reopens its port, the master never
 // sees a hang-up and the device stays usable. Reply pieces are written when due (a
 // monotonic ms clock: latency, split gaps and late replies take real time here), never
-// sooner than kMinPtyLatencyMs after the line.
+// sooner than the floor given at construction (kMinPtyLatencyMs unless told otherwise)
+// after the line.
 //
 // The bus belongs to the caller and must outlive the harness; while the harness runs,
 // touch it only through withBus(), which holds the lock the serving thread uses.
@@ -23,10 +24,13 @@ namespace sim {
 
 class PtyHarness {
  public:
-  // start() raises the bus's reply latency to at least this.
+  // start() raises the bus's reply latency to at least the floor. The programs purge the
+  // receive queue right after each write; a reply sooner than the floor can fall into that
+  // gap when the machine is busy, so a test with a lower floor should run alone.
   static constexpr uint32_t kMinPtyLatencyMs = 20;
 
-  explicit PtyHarness(Bus& bus) : bus_(bus) {}
+  explicit PtyHarness(Bus& bus, uint32_t latencyFloorMs = kMinPtyLatencyMs)
+      : bus_(bus), latencyFloorMs_(latencyFloorMs) {}
   ~PtyHarness();
   PtyHarness(const PtyHarness&) = delete;
   PtyHarness& operator=(const PtyHarness&) = delete;
@@ -49,6 +53,7 @@ class PtyHarness {
   void serve();
 
   Bus& bus_;
+  const uint32_t latencyFloorMs_;
   std::mutex mutex_;
   std::thread thread_;
   int master_ = -1;

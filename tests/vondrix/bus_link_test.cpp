@@ -4,6 +4,7 @@
 #include <unistd.h>
 #include <QTemporaryDir>
 #include <fstream>
+#include <functional>
 
 #include "platform/Clock.h"
 #include "platform/PosixSerialPort.h"
@@ -98,6 +99,63 @@ TEST_F(BusLinkTest, AFailedWriteKeepsTheCommand) {
   link_.CommandBuffer = "#05A1\r";
   link_.SendCommand();
   EXPECT_EQ(link_.CommandBuffer, "#05A1\r");
+}
+
+// A line sent without a read, a pause, then a query: the query must get its own reply,
+// however late the first one comes.
+TEST_F(BusLinkTest, AReplyNobodyReadIsNeverTakenForTheNextCommandsReply) {
+  struct Case {
+    const char* name;
+    uint32_t latencyMs;
+    uint32_t pauseMs;
+  };
+  for (const Case& c : {Case{"later than the pause", 20, 10}, Case{"within the pause", 3, 10},
+                        Case{"behind an adapter's latency timer", 16, 0}}) {
+    SCOPED_TRACE(c.name);
+    openWith(200);
+    bus_.latencyMs = c.latencyMs;
+    link_.CommandBuffer = "#05F03\r";
+    link_.SendCommand();
+    clock_.advance(c.pauseMs);
+    const uint32_t t0 = clock_.tickCount();
+    EXPECT_EQ(link_.Transact("%05B\r").substr(0, 3), "$05");
+    EXPECT_EQ(link_.CommandBuffer.size(), 10u) << "the state reply, not the squelch ack";
+    // The wait for the unread reply costs no more than its own lateness.
+    EXPECT_LE(elapsedSince(t0), 2 * c.latencyMs);
+  }
+}
+
+TEST_F(BusLinkTest, TheWaitForAnUnreadReplyIsBoundedAndBroadcastsAreNotWaitedFor) {
+  openWith(200);
+  // The receiver never answers "Q1": the next send waits out the window counted from that
+  // line, as a read right after it would have, and no more.
+  struct Case {
+    const char* name;
+    const char* unread;             // the line whose reply nobody reads
+    std::function<void()> between;  // what happens before the next send
+    uint32_t least, most;           // that send's wait
+  };
+  const Case cases[] = {
+      {"the next send at once", "#05Q1\r", [] {}, 300, 401},
+      {"after a pause of 250 ms", "#05Q1\r", [&] { clock_.advance(250); }, 50, 250},
+      {"after a long animation", "#05Q1\r", [&] { clock_.advance(3000); }, 0, 0},
+      {"after the reply was read", "#05Q1\r", [&] { link_.ReadReply(); }, 0, 0},
+      {"on a port closed and opened since", "#05Q1\r", [&] { link_.CloseBus(), openWith(200); }, 0,
+       0},
+      {"after the quit's broadcast", "#00A0\r", [] {}, 0, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    link_.CommandBuffer = c.unread;
+    link_.SendCommand();
+    c.between();
+    const uint32_t t0 = clock_.tickCount();
+    link_.CommandBuffer = "#05B0\r";
+    link_.SendCommand();
+    EXPECT_GE(elapsedSince(t0), c.least);
+    EXPECT_LE(elapsedSince(t0), c.most);
+    link_.ReadReply();
+  }
 }
 
 // The port search with a scripted detection: ports with receivers are listed here.

@@ -20,3 +20,15 @@ inline const std::string kDemoNetworkFile =
 inline const std::vector<std::string> kDemoSaveQueries = {
     "%03F01\r", "%03B\r", "%05F01\r", "%05B\r",   "%17F03\r", "%17B\r",
     "%22F00\r", "%22B\r", "%22G\r",   "%40F02\r", "%40B\r",   "%40G\r"};
+
+// The lines a load of kDemoNetworkFile sends, in order: per receiver the squelch, the mute,
+// the name, then the state query and the group and channel, or the frequency and its status
+// query; for the second model the EQ preset, the diversity and the YES/NO commands.
+inline const std::vector<std::string> kDemoLoadLines = {
+    "#03F01\r", "#03B0\r", "#03CVOCAL1\r", "%03B\r",     "#03D2A\r",    //
+    "#05F03\r", "#05B0\r", "#05CGUIT 2\r", "%05B\r",     "#05D0103\r",  //
+    "#17F00\r", "#17B1\r", "#17CBASS  \r", "#17K7E95\r", "%17N\r",      //
+    "#22F02\r", "#22B0\r", "#22CVOCAL2\r", "%22B\r",     "#22D3C\r",    //
+    "#22G03\r", "#22R0\r", "#22Q1\r",                                   //
+    "#40F04\r", "#40B0\r", "#40CKEYS  \r", "#40K60F4\r", "%40N\r",      //
+    "#40G09\r", "#40R0\r", "#40Q0\r"};

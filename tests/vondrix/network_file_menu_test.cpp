@@ -119,14 +119,7 @@ TEST_F(NetworkFileMenu, ALoadSetsBackWhatChangedInTheReceivers) {
   EXPECT_EQ(r40.antennaMode, sim::AntennaMode::Diversity);
   // Each receiver is asked its state before the group and channel, whose command's form
   // follows its own firmware: 03 takes the short form, 22 the short one of its model.
-  EXPECT_EQ(bus.lines(), (std::vector<std::string>{
-                             "#03F01\r", "#03B0\r", "#03CVOCAL1\r", "%03B\r",     "#03D2A\r",    //
-                             "#05F03\r", "#05B0\r", "#05CGUIT 2\r", "%05B\r",     "#05D0103\r",  //
-                             "#17F00\r", "#17B1\r", "#17CBASS  \r", "#17K7E95\r", "%17N\r",      //
-                             "#22F02\r", "#22B0\r", "#22CVOCAL2\r", "%22B\r",     "#22D3C\r",    //
-                             "#22G03\r", "#22R0\r", "#22Q1\r",                                   //
-                             "#40F04\r", "#40B0\r", "#40CKEYS  \r", "#40K60F4\r", "%40N\r",      //
-                             "#40G09\r", "#40R0\r", "#40Q0\r"}));
+  EXPECT_EQ(bus.lines(), kDemoLoadLines);
   EXPECT_TRUE(timersOffThroughout);
   EXPECT_TRUE(timersOn());
   EXPECT_FALSE(program.Form7->isVisible());  // it would have shown 22 while working on 40

@@ -14,21 +14,44 @@ platform::Timeouts timeoutsOf(uint32_t ms) {
   return t;
 }
 
+// Lines to "00" reach every receiver and none answers.
+bool ExpectsReply(const std::string& line) {
+  return line.size() < 3 || line.compare(1, 2, "00") != 0;
+}
+
 }  // namespace
 
 void BusLink::SendCommand() {
   LineSent = false;
   if (!ComPortHandle) return;
+  if (unreadReplyOn_ == ComPortHandle.get()) DropUnreadReply();
+  unreadReplyOn_ = nullptr;
   ComPortHandle->purgeReceive();
   LastIoResult = ComPortHandle->write(CommandBuffer.data(),
                                       static_cast<uint32_t>(CommandBuffer.size()), BytesWritten);
   if (!LastIoResult) return;
   ComPortHandle->purgeReceive();
+  if (ExpectsReply(CommandBuffer)) {
+    unreadReplyOn_ = ComPortHandle.get();
+    unreadReplySentMs_ = platform::clock().tickCount();
+  }
   CommandBuffer.clear();
   LineSent = true;
 }
 
+void BusLink::DropUnreadReply() {
+  // The reply is waited for as long as a read right after its line would have waited.
+  platform::Clock& clock = platform::clock();
+  while (clock.tickCount() - unreadReplySentMs_ <= kReplyWindowMs) {
+    char byte = 0;
+    uint32_t got = 0;
+    if (!ComPortHandle->readByte(byte, got)) return;
+    if (got == 1 && byte == '\r') return;
+  }
+}
+
 void BusLink::ReadReply() {
+  unreadReplyOn_ = nullptr;
   platform::Clock& clock = platform::clock();
   const uint32_t t0 = clock.tickCount();
   for (;;) {
@@ -90,6 +113,7 @@ void BusLink::OpenBus(PortSearchHooks& hooks) {
 }
 
 bool BusLink::OpenConfigured(const std::string& name, uint32_t timeoutMs, bool& settingsAccepted) {
+  unreadReplyOn_ = nullptr;
   ComPortHandle = backend_.open(name);
   if (!ComPortHandle) return false;
   ComPortHandle->setTimeouts(timeoutsOf(timeoutMs));
@@ -128,6 +152,7 @@ void BusLink::OpenFirstWorkingPort(int count, PortSearchHooks& hooks) {
 }
 
 void BusLink::CloseBus() {
+  unreadReplyOn_ = nullptr;
   ComPortHandle.reset();
 }
 

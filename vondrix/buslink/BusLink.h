@@ -8,6 +8,13 @@
 //     or more than 0.3 s on the clock without the CR, empties the buffer: no reply. Bytes
 //     after the CR stay in the queue until the next send purges them.
 //
+// A line whose reply nobody reads (the load's own commands, Zarn, YES/NO) is remembered:
+// the next SendCommand on the same port first waits for that reply's CR, at most until the
+// 0.3 s window counted from that line has passed (as a read would), and drops it. A receiver may
+// answer later than the caller's pause (a USB adapter holds received bytes for its latency timer),
+// and that reply must not be taken for the answer to the next command. Broadcasts to address 00 get
+// no reply and are not waited for.
+//
 // The port search (OpenBus, OpenFirstWorkingPort) needs the screens around it for the port
 // menu, the progress window and the detection; it reaches them through PortSearchHooks, so
 // this module knows no widget.
@@ -93,8 +100,13 @@ class BusLink {
  private:
   // Opens a port and applies the time-outs and line settings; nullptr when it cannot.
   bool OpenConfigured(const std::string& name, uint32_t timeoutMs, bool& settingsAccepted);
+  // Reads and drops the reply of the unread line, up to its CR or the end of the window.
+  void DropUnreadReply();
 
   platform::SerialBackend& backend_;
+  // The port on which a line went out whose reply no ReadReply has taken; nullptr when none.
+  const platform::SerialPort* unreadReplyOn_ = nullptr;
+  uint32_t unreadReplySentMs_ = 0;  // when that line went out
 };
 
 }  // namespace vondrix
