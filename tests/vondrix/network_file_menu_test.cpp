@@ -293,6 +293,40 @@ TEST_F(NetworkFileMenu, AShorterFileLeavesTheSlotsBeyondItAsSlotsWithoutAReceive
   EXPECT_TRUE(dialogs.boxes.empty());
 }
 
+TEST_F(NetworkFileMenu, TheWholeFileAfterAShorterOneBringsEveryReceiverBack) {
+  TForm1& m = demo();
+  for (const bool hideUnused : {false, true}) {
+    SCOPED_TRACE(hideUnused ? "Hide Unused" : "all panels shown");
+    if (hideUnused != m.HideUnusedPanel1->checked()) m.HideUnusedPanel1->click();
+    load(kDemoNetworkFile.substr(0, 3 * 29));
+    ASSERT_EQ(program.Slots.ReceiverCount, 3);
+    ASSERT_EQ(m.PanelTable[4]->isHidden(), hideUnused);
+    bus.at(22)->name = "OTHER ";
+    bus.at(40)->squelchLevel = 0;
+    bus.clearLog();
+
+    load(kDemoNetworkFile);
+    EXPECT_EQ(program.Slots.ReceiverCount, 5);
+    EXPECT_EQ(bus.lines(), kDemoLoadLines);
+    EXPECT_EQ(bus.at(22)->name, "VOCAL2");
+    EXPECT_EQ(bus.at(40)->squelchLevel, 4);
+    for (int slot = 4; slot <= 5; ++slot) {
+      SCOPED_TRACE(slot);
+      EXPECT_FALSE(m.PanelTable[slot]->isHidden());
+      EXPECT_TRUE(m.PanelTable[slot]->isEnabled());
+      EXPECT_FALSE(m.PanelLabels[slot][0]->isHidden());
+      EXPECT_FALSE(m.PanelButtons[slot][0]->glyph().isNull());
+    }
+    EXPECT_EQ(m.PanelLabels[4][0]->caption(), "22 VOCAL2");
+    bus.clearLog();
+    for (int tick = 0; tick < 4; ++tick) m.Timer1Timer();
+    const std::vector<std::string> polled = linesOf('%', 'N');
+    EXPECT_EQ(std::set<std::string>(polled.begin(), polled.end()),
+              (std::set<std::string>{"%03N\r", "%05N\r", "%17N\r", "%22N\r", "%40N\r"}));
+    EXPECT_TRUE(dialogs.boxes.empty());
+  }
+}
+
 TEST_F(NetworkFileMenu, ABadHexFieldShowsTheErrorBoxAndTheTimersComeBack) {
   TForm1& m = demo();
   load("Q5V,03,LEAD  ,2,A,7ED6,03,0\r\nQ5V,05,GUIT 2,1,3,7XY9,03,1\r\n");

@@ -215,6 +215,7 @@ class DemoNetwork : public ::testing::Test {
       queries_.QueryFrequency(s);
       queries_.QueryGroupChannel(s);
     }
+    slots_.DetectedReceiverCount = slots_.ReceiverCount;  // as a detection leaves it
     bus_.clearLog();
     view_.calls.clear();
     dir_ = std::make_unique<QTemporaryDir>();

@@ -45,7 +45,7 @@ void TForm1::DetectReceivers() {
   } catch (...) {
     // A pass that an error cut short counts as one that found nobody, so that no slot
     // whose panel was never built is polled, shown or clicked.
-    program_.Slots.ReceiverCount = 0;
+    program_.Slots.ReceiverCount = program_.Slots.DetectedReceiverCount = 0;
     throw;
   }
 }
@@ -101,6 +101,7 @@ void TForm1::DetectionPass() {
     panelsFromEmptyPass_ = t.ReceiverCount == 0;
   }
   net.PanelsBuilt = true;
+  t.DetectedReceiverCount = t.ReceiverCount;
   ShowScreen1();
 }
 
@@ -193,7 +194,7 @@ bool TForm1::ResetForDetection() {
     if (PanelTable[slot]) PanelTable[slot]->hide();
   // The next detection builds new panels for all slots.
   DiscardPanels();
-  t.ReceiverCount = 0;
+  t.ReceiverCount = t.DetectedReceiverCount = 0;
   return true;
 }
 

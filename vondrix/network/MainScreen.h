@@ -115,6 +115,10 @@ class TForm1 : public forms::Form, public PanelView, public PortSearchHooks {
   // line, status line and lamps hidden, no mute glyph, disabled (so the hit test passes them
   // by), and hidden while Hide Unused is checked.
   void ShowSlotsWithoutReceiver(int first, int last);
+  // Undoes that for slots first..last, which a load counts again: the panel enabled (and
+  // shown while Hide Unused is checked; otherwise as the screen shown has it), the name line
+  // and mute glyph from the slot tables. The load then replays their lines over it.
+  void ShowSlotsWithReceiver(int first, int last);
   // The detail-window openers (the Program wires them to TForm3 and TForm7).
   std::function<void()> OpenDetailQ5V;
   std::function<void()> OpenDetailZ3K;

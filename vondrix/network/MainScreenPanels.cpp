@@ -205,6 +205,21 @@ void TForm1::ShowSlotsWithoutReceiver(int first, int last) {
   }
 }
 
+void TForm1::ShowSlotsWithReceiver(int first, int last) {
+  SlotTables& t = program_.Slots;
+  const int hovered = t.HoveredSlot;
+  ScopeExit back([&t, hovered] { t.HoveredSlot = hovered; });
+  for (int slot = std::max(first, 1); slot <= std::min(last, kMaxSlots); ++slot) {
+    forms::Panel* p = PanelTable[slot];
+    if (!p) continue;
+    if (HideUnusedPanel1->checked()) p->show();
+    p->setEnabled(!p->isHidden());
+    ShowNameLine(slot, t.ReceiverAddress[slot] + " " + t.ReceiverName[slot]);
+    t.HoveredSlot = slot;
+    SetMuteGlyph(t.ReceiverStatus[slot]);
+  }
+}
+
 void TForm1::FullView1Click() {
   setLeft(150);
   setTop(20);

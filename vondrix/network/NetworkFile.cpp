@@ -92,7 +92,7 @@ bool LineAppliesToSlot(const std::string& line, int slot, const SlotTables& tabl
 }
 
 bool AnyLineAppliesToItsSlot(const std::vector<std::string>& lines, const SlotTables& tables) {
-  const int replayed = std::min({int(lines.size()), tables.ReceiverCount, kMaxSlots});
+  const int replayed = std::min({int(lines.size()), tables.DetectedReceiverCount, kMaxSlots});
   for (int s = 1; s <= replayed; ++s)
     if (LineAppliesToSlot(lines[s - 1], s, tables)) return true;
   return false;

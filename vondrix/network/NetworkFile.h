@@ -68,7 +68,7 @@ bool IsHexDigits(const std::string& text, std::size_t width);
 bool IsDecimalDigits(const std::string& text, std::size_t width);
 
 // True when at least one of the lines that a load replays (line s for slot s, s = 1 up to
-// the smaller of the line count and ReceiverCount) applies to its slot. A file without such
+// the smaller of the line count and DetectedReceiverCount) applies to its slot. A file without such
 // a line belongs to another network or is no network file at all.
 bool AnyLineAppliesToItsSlot(const std::vector<std::string>& lines, const SlotTables& tables);
 

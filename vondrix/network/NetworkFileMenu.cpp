@@ -114,6 +114,9 @@ void TForm1::Load1Click() {
   // However the replay ends, the slots it took out of the count stop looking live.
   const int before = program_.Slots.ReceiverCount;
   ScopeExit dropped([&] { ShowSlotsWithoutReceiver(program_.Slots.ReceiverCount + 1, before); });
+  // A shorter file's load left some out: this one may count them again.
+  ShowSlotsWithReceiver(before + 1, LoadedReceiverCount(int(file.lines.size()),
+                                                        program_.Slots.DetectedReceiverCount));
   NetworkFileWindows windows(program_);
   NetworkLoad(program_.Bus, program_.Slots, program_.Current, program_.EqPresets, *this, windows)
       .Replay(file.lines);

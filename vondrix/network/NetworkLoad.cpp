@@ -128,7 +128,7 @@ void NetworkLoad::Run(const std::vector<LoadStep>& steps) {
 }
 
 void NetworkLoad::Replay(const std::vector<std::string>& lines) {
-  slots_.ReceiverCount = LoadedReceiverCount(int(lines.size()), slots_.ReceiverCount);
+  slots_.ReceiverCount = LoadedReceiverCount(int(lines.size()), slots_.DetectedReceiverCount);
   for (int s = 1; s <= slots_.ReceiverCount; ++s) Run(PlanLoadLine(s, lines[s - 1], slots_));
 }
 

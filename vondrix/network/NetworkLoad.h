@@ -96,7 +96,8 @@ class NetworkLoad {
   // Runs the steps in order.
   void Run(const std::vector<LoadStep>& steps);
   // The whole load of a file's lines: ReceiverCount := LoadedReceiverCount (the file's lines,
-  // at most the receivers detected), then line s is planned and run for s = 1..ReceiverCount.
+  // at most DetectedReceiverCount, what the last detection found, whatever an earlier load
+  // left), then line s is planned and run for s = 1..ReceiverCount.
   // The caller refuses a file of which no line applies to its slot first
   // (AnyLineAppliesToItsSlot): it is another network's or no network file, and must not
   // change the count.

@@ -30,6 +30,9 @@ struct SlotTables {
   std::array<int32_t, kTableSize> ReceiverOffline;
 
   int32_t ReceiverCount = 0;
+  // What the last detection found: a load counts the file's lines but never more than these,
+  // so that a load of the whole network's file brings back what a shorter one left out.
+  int32_t DetectedReceiverCount = 0;
   int32_t HoveredSlot = 0;
   std::string HoveredAddress;
   int32_t SelectedSlot = 0;
