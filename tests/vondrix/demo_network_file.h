@@ -14,11 +14,11 @@ inline const std::string kDemoNetworkFile =
     "Z3K,22,VOCAL2,3,C,6310,02,0,1,03\r\n"
     "Z3K,40,KEYS  ,1,1,60F4,04,1,0,09\r\n";
 
-// Per receiver the squelch query, carrying the level held ("01" while none is held, then
+// Per receiver the squelch query, carrying the level held (none after start-up, then
 // the one read a line before), the state query and, for the second model, the EQ preset
 // query.
 inline const std::vector<std::string> kDemoSaveQueries = {
-    "%03F01\r", "%03B\r", "%05F01\r", "%05B\r",   "%17F03\r", "%17B\r",
+    "%03F\r",   "%03B\r", "%05F01\r", "%05B\r",   "%17F03\r", "%17B\r",
     "%22F00\r", "%22B\r", "%22G\r",   "%40F02\r", "%40B\r",   "%40G\r"};
 
 // The lines a load of kDemoNetworkFile sends, in order: per receiver the squelch, the mute,

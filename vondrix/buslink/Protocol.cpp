@@ -1,6 +1,6 @@
 #include "vondrix/buslink/Protocol.h"
 
-#include <cctype>
+#include <algorithm>
 
 #include "runtime/Convert.h"
 #include "runtime/FloatText.h"
@@ -32,7 +32,11 @@ std::string Mute(const std::string& a, const std::string& v) {
   return "#" + a + "B" + v + "\r";
 }
 std::string SquelchQuery(const std::string& a, const std::string& level) {
-  return "%" + a + "F" + level + "\r";
+  const bool sendable =
+      level.size() <= 2 && std::all_of(level.begin(), level.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+      });
+  return "%" + a + "F" + (sendable ? level : std::string(kSquelchQueryFallback)) + "\r";
 }
 std::string Diversity(const std::string& a) {
   return "#" + a + "R0\r";

@@ -24,8 +24,12 @@ std::string Query(const std::string& a,
 std::string Mute(const std::string& a,
                  const std::string& v);  // "#aaB" v "\r", v "1" mute, "0" unmute
 std::string SetName(const std::string& a, const std::string& name);  // padded to 6 with blanks
-std::string SquelchQuery(const std::string& a, const std::string& level);  // "%aaF" ss "\r"
-std::string Diversity(const std::string& a);                               // "#aaR0\r"
+// "%aaF" + the level held + "\r". The level goes out as held when it is at most two
+// hexadecimal digits (none included); any other text (reply bytes cut short, a CR among them)
+// would go out inside the line, and kSquelchQueryFallback goes in its place.
+constexpr const char* kSquelchQueryFallback = "01";
+std::string SquelchQuery(const std::string& a, const std::string& level);
+std::string Diversity(const std::string& a);  // "#aaR0\r"
 // "#aa" + letters + "\r": the set commands the detail windows build (Q1, R2, G03, ...).
 std::string Command(const std::string& a, const std::string& letters);
 

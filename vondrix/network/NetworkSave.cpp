@@ -8,8 +8,8 @@ namespace vondrix {
 
 namespace {
 
-// Held and written when the squelch query gets no reply: level 1, in the field's two digits.
-const char* const kSquelchFallback = "01";
+// Held when the squelch query gets no reply; written in the field's two digits ("01").
+const char* const kSquelchNoReply = "1";
 // Written for a preset never reported: what the preset display shows before any query.
 const char* const kPresetFallback = "01";
 
@@ -19,22 +19,13 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// A squelch level as the query and the file carry it.
-bool IsSquelchLevel(const std::string& text) {
-  return IsHexDigits(text, 2);
-}
-
-// The squelch query of the save; leaves the level to write in current.SquelchLevel. The
-// query carries the level held only when it is one; any other text (another window's
-// reply bytes, a CR among them) would go out inside the line.
+// The squelch query of the save; leaves the level to write in current.SquelchLevel.
 void QuerySquelchLevel(BusLink& bus, CurrentReceiver& current, const std::string& address) {
-  const std::string held =
-      IsSquelchLevel(current.SquelchLevel) ? current.SquelchLevel : kSquelchFallback;
-  const std::string reply = bus.Transact(protocol::SquelchQuery(address, held));
-  current.SquelchLevel = kSquelchFallback;
+  const std::string reply = bus.Transact(protocol::SquelchQuery(address, current.SquelchLevel));
+  current.SquelchLevel = kSquelchNoReply;
   if (!protocol::EchoMatches(reply, address)) return;
   const std::string level = protocol::Field(reply, 6, 2);
-  if (!IsSquelchLevel(level)) return;  // cut short or garbled: no level to keep
+  if (!IsHexDigits(level, 2)) return;  // cut short or garbled: no level to keep
   current.SquelchMax = protocol::Field(reply, 4, 2);
   current.SquelchLevel = level;
   current.SquelchThreshold = protocol::Field(reply, 8, 2);

@@ -3,11 +3,12 @@
 //
 // Per slot s = 1..ReceiverCount (at most 64):
 //  1. model, address, name, group, channel and frequency code as the slot tables hold them;
-//  2. the squelch query "%" + address + "F" + the squelch level held + CR, or "01" in its
-//     place when the text held is not two hexadecimal digits; a reply whose characters 2-3
-//     are the address and whose characters 6-7 are two hexadecimal digits gives SquelchMax,
-//     SquelchLevel and SquelchThreshold (characters 4-5, 6-7, 8-9) and the level is written;
-//     without one the level held and written is "01", two digits, so that the line keeps its
+//  2. the squelch query "%" + address + "F" + the squelch level held + CR (empty after
+//     start-up; protocol::SquelchQuery puts "01" in place of a text that is not up to two
+//     hexadecimal digits); a reply whose characters 2-3 are the address and whose
+//     characters 6-7 are two hexadecimal digits gives SquelchMax, SquelchLevel and
+//     SquelchThreshold (characters 4-5, 6-7, 8-9) and the level is written; without one the
+//     level held is "1" and the field written "01", two digits, so that the line keeps its
 //     widths and a load takes it back;
 //  3. QueryState of the slot; the status digit is (the status character's code AND 3) of
 //     the slot's status as it now stands in ReceiverStatus (the reply's, or the slot's own
