@@ -149,6 +149,12 @@ QString NoMatchText(const QString& path) {
          "this network, or run Receiver > Auto Detect Receivers and load it again.";
 }
 
+QString EmptyText(const QString& path) {
+  return "No Receiver Matches This File\n\n" + path +
+         ": the file is empty. Nothing was loaded and nothing was sent.\nChoose a network file "
+         "(*.vxn) saved with File > Save.";
+}
+
 QString NotANetworkFileText(const QString& path, const QString& why) {
   return "Not A Network File\n\n" + path + ": " + why +
          ". Nothing was loaded and nothing was sent.\nChoose a network file (*.vxn) saved with "
@@ -179,7 +185,8 @@ TEST_F(NetworkFileMenu, AFileThatCannotBeLoadedIsRefusedWithAMessageAndChangesNo
     const char* device = nullptr;  // a path typed in the dialog instead of the file
   } rows[] = {
       {"cancelled", "", ""},
-      {"empty", "", NoMatchText(file)},
+      {"empty", "", EmptyText(file)},
+      {"only line ends", "\r\n\r\n", EmptyText(file)},
       {"random bytes", randomBytes, NoMatchText(file)},
       {"the same receivers in another order", rotated, NoMatchText(file)},
       {"another network",
@@ -249,6 +256,17 @@ TEST_F(NetworkFileMenu, ALineWithBytesThatWouldEndACommandIsSkippedWhole) {
     EXPECT_TRUE(dialogs.boxes.empty());
     EXPECT_TRUE(timersOn());
   }
+}
+
+TEST_F(NetworkFileMenu, AFileOf64LinesWithAnEmptyLineAfterItsLastLoads) {
+  TForm1& m = demo();
+  std::string file = kDemoNetworkFile;
+  for (int s = 6; s <= 64; ++s) file += "Q5V,41,EXTRA ,1,1,7E95,00,0\r\n";
+  load(file + "\r\n");
+  EXPECT_TRUE(dialogs.boxes.empty());
+  EXPECT_EQ(bus.lines(), kDemoLoadLines);
+  EXPECT_EQ(program.Slots.ReceiverCount, 5);
+  EXPECT_TRUE(m.Timer1->enabled());
 }
 
 TEST_F(NetworkFileMenu, AShorterFileLeavesTheSlotsBeyondItAsSlotsWithoutAReceiver) {

@@ -108,24 +108,33 @@ platform::SaveResult SaveNetworkFile(const std::string& path,
 namespace {
 
 // Cuts the file's bytes into lines as they arrive and refuses a file beyond the limits.
+// Empty lines at the end of the file (as an editor leaves them) are no lines of it: an
+// empty line is held back until a line with bytes follows it.
 class LineCutter {
  public:
   explicit LineCutter(NetworkFileText& result) : r_(result) {}
 
   // False once the file is refused.
   bool take(char c) {
-    if (r_.lines.size() == std::size_t(kMaxFileLines)) return refuse(Refusal::TooManyLines);
     if (c == '\n') return close();
+    if (c != '\r' && !lineHasBytes_) {
+      // A line with bytes begins: the empty lines before it count, and so does it.
+      if (r_.lines.size() + emptyHeld_ >= std::size_t(kMaxFileLines)) return refuseTooMany();
+      r_.lines.insert(r_.lines.end(), emptyHeld_, std::string());
+      emptyHeld_ = 0;
+      lineHasBytes_ = true;
+    }
     line_ += c;
-    pending_ = true;
     // One byte more than a line may hold: the CR of its CR LF.
     if (line_.size() > kMaxLineBytes + 1) return tooLong();
     return true;
   }
   // The end of the file: a last line without its end counts.
   void finish() {
-    if (pending_) close();
+    if (!line_.empty()) close();
   }
+  // The bytes allowed ran out before the end: more lines than a network file has.
+  bool refuseTooMany() { return refuse(Refusal::TooManyLines); }
 
  private:
   using Refusal = NetworkFileText::Refusal;
@@ -133,13 +142,17 @@ class LineCutter {
   bool close() {
     if (!line_.empty() && line_.back() == '\r') line_.pop_back();
     if (line_.size() > kMaxLineBytes) return tooLong();
-    r_.lines.push_back(std::move(line_));
+    if (line_.empty()) {
+      ++emptyHeld_;
+    } else {
+      r_.lines.push_back(std::move(line_));
+    }
     line_.clear();
-    pending_ = false;
+    lineHasBytes_ = false;
     return true;
   }
   bool tooLong() {
-    r_.longLine = int(r_.lines.size()) + 1;
+    r_.longLine = int(r_.lines.size() + emptyHeld_) + 1;
     return refuse(Refusal::LineTooLong);
   }
   bool refuse(Refusal why) {
@@ -150,12 +163,9 @@ class LineCutter {
 
   NetworkFileText& r_;
   std::string line_;
-  bool pending_ = false;  // a line has begun that no line end closed yet
+  bool lineHasBytes_ = false;  // the line begun holds a byte other than CR
+  std::size_t emptyHeld_ = 0;  // empty lines not yet followed by a line with bytes
 };
-
-// The most bytes a file within the limits has: every line at its longest with CR LF. One
-// byte more always crosses a limit.
-constexpr std::size_t kMaxFileBytes = std::size_t(kMaxFileLines) * (kMaxLineBytes + 2);
 
 }  // namespace
 
@@ -186,6 +196,7 @@ NetworkFileText ReadNetworkFile(const std::string& path) {
     }
     budget -= std::size_t(n);
     for (ssize_t i = 0; i < n && going; ++i) going = cutter.take(chunk[i]);
+    if (going && budget == 0) cutter.refuseTooMany();  // line ends without end
   }
   ::close(fd);
   return result;

@@ -82,6 +82,10 @@ bool AnyLineAppliesToItsSlot(const std::vector<std::string>& lines, const SlotTa
 // far more than the format's 32, so that a line with text after its fields still loads.
 constexpr int kMaxFileLines = kMaxSlots;
 constexpr std::size_t kMaxLineBytes = 256;  // without the line end
+// The most bytes a file within the limits has: every line at its longest with CR LF, and
+// room for a few empty lines after the last. One byte more always crosses a limit.
+constexpr std::size_t kMaxFileBytes =
+    std::size_t(kMaxFileLines) * (kMaxLineBytes + 2) + 2 * std::size_t(kMaxFileLines);
 
 struct NetworkFileText {
   enum class Refusal {
@@ -98,7 +102,8 @@ struct NetworkFileText {
 };
 
 // Reads the lines of the file at path, ended by CR LF or LF (a last line without an end
-// counts). A file of more lines or longer lines than the limits above is refused whole. At
+// counts; empty lines after the last line with bytes do not). A file of more lines or longer
+// lines than the limits above is refused whole. At
 // most the bytes that the limits allow plus one are read, so a path to a device without end
 // (a zero device) is refused after a few kilobytes, and the open does not wait for a writer
 // (a named pipe).

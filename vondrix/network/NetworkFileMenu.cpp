@@ -54,6 +54,10 @@ bool RefusedWithMessage(const QString& path, const NetworkFileText& file,
                       kChooseSavedFile);
       return true;
   }
+  if (file.lines.empty()) {
+    ShowRefusedFile("No Receiver Matches This File", path, "the file is empty", kChooseSavedFile);
+    return true;
+  }
   if (AnyLineAppliesToItsSlot(file.lines, tables)) return false;
   ShowRefusedFile("No Receiver Matches This File", path,
                   "none of its lines belongs to the receiver at its place in the list (line 1 "
