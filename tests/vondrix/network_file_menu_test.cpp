@@ -1,6 +1,7 @@
 // File > "Save " and File > "Load" of the main screen on the demo network: the file's bytes,
 // the lines the receivers got, what they hold afterwards, and the ways the commands end.
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <map>
 #include <random>
@@ -375,6 +376,26 @@ TEST_F(NetworkFileMenu, AFailedSaveKeepsTheOldFileAndSaysSo) {
   EXPECT_TRUE(timersOn());
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(),
             1);  // no temporary file left
+  EXPECT_TRUE(shown[0].contains("The file there is as it was."));
+
+  // Under a new name nothing was there to keep.
+  for (const QString& target : {dir.filePath("new.vxn"), dir.filePath("missing/new.vxn")}) {
+    SCOPED_TRACE(target.toStdString());
+    dialogs.boxes.clear();
+    dialogs.choose(target);
+    {
+      const FileSizeLimit full(16);
+      m.Save1->click();
+    }
+    const auto said = dialogs.texts(forms::DialogKind::Message);
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_TRUE(said[0].startsWith("Can't Open File\n\n" + target + ": ")) << said[0].toStdString();
+    EXPECT_FALSE(said[0].contains("as it was")) << said[0].toStdString();
+    EXPECT_TRUE(
+        said[0].endsWith("Save into a folder you may write to, or free some space on the "
+                         "disk."));
+    EXPECT_FALSE(QFileInfo::exists(target));
+  }
 }
 
 }  // namespace

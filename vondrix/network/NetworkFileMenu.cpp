@@ -1,6 +1,7 @@
 // File > "Save " and File > "Load": the network file of the main screen. The work is done
 // beneath (NetworkSave.h, NetworkLoad.h); the windows' routines through NetworkFileWindows.
 #include <QFile>
+#include <QFileInfo>
 
 #include "vondrix/detail/DetailWindows.h"
 #include "vondrix/network/MainScreen.h"
@@ -100,11 +101,14 @@ void TForm1::Save1Click() {
       program_.Bus, program_.Slots, program_.Current, program_.EqPresets, windows);
   if (!SaveDialog1->execute()) return;
   const QString path = SaveDialog1->fileName();
+  const bool fileWasThere = QFileInfo(path).isFile();
   const platform::SaveResult saved = SaveNetworkFile(QFile::encodeName(path).toStdString(), lines);
   if (!saved.ok())
     ShowFileError(path, saved.error,
-                  "The file there is as it was. Save into a folder you may write to, or free "
-                  "some space on the disk.");
+                  fileWasThere ? "The file there is as it was. Save into a folder you may write "
+                                 "to, or free some space on the disk."
+                               : "Save into a folder you may write to, or free some space on the "
+                                 "disk.");
 }
 
 void TForm1::Load1Click() {
