@@ -358,6 +358,70 @@ TEST_F(ProjectWindow, AFailedSaveSaysThePreviousFileIsKeptOnlyWhenThereWasOne) {
   }
 }
 
+// A failure that a later operation of the same kind made good leaves the status line: a save,
+// load or export that succeeds clears the failure its kind reported before. A failure of
+// another kind still stands and stays.
+TEST_F(ProjectWindow, ASuccessClearsTheFailureOfItsKindOnly) {
+  const std::string good = FreshProject(), missing = Path("no such folder/x");
+  std::vector<std::string> lines = CrLfLines(ReadBytes(good));
+  lines[kBandFcLine + 2 * kBandCount + 4] = "10000.000000";  // a gain no section can have
+  const std::string huge = Path("huge gain.prj");
+  testing::WriteBytes(huge, testing::JoinCrLf(lines));
+  const std::string flat = Path("flat.dat");
+  testing::WriteBytes(flat, "20,5\n1000,5\n22000,5\n");
+  // act with the file dialog answering path.
+  const auto at = [this](const std::string& path, std::function<void()> act) {
+    return [this, path, act] {
+      dialogs.choose(QString::fromStdString(path));
+      act();
+    };
+  };
+  const auto menu = [this](const char* entry) {
+    return [this, entry] { ASSERT_TRUE(Menu(entry)) << entry; };
+  };
+  const auto click = [](forms::Button* button) { return [button] { button->click(); }; };
+  const auto fillSlots = [&] {
+    for (forms::Button* slot : form->SlotButton) at(good, click(slot))();
+  };
+  const struct {
+    const char* kind;
+    std::function<void()> fail, succeed;
+  } rows[] = {
+      {"project save", [&] { SaveProjectAs(missing); }, [&] { SaveProjectAs(Path("saved.prj")); }},
+      {"project save, then load", [&] { SaveProjectAs(missing); }, [&] { LoadProject(good); }},
+      {"project load", [&] { LoadProject(missing); }, [&] { LoadProject(good); }},
+      {"project load, then save", [&] { LoadProject(missing); }, [&] { SaveProjectAs(good); }},
+      {"target", at(missing, menu("File>Load Target Mic File")),
+       at(flat, menu("File>Load Target Mic File"))},
+      {"source", at(missing, menu("File>Load Source Mic File")),
+       at(flat, menu("File>Load Source Mic File"))},
+      {"curve file", at(missing, [this] { form->SaveTarget1Click(); }),
+       at(Path("curve.flt"), [this] { form->SaveManualEQ1Click(); })},
+      {"band list", at(missing, click(form->Button1)), at(Path("bands.txt"), click(form->Button1))},
+      {"program file", click(form->Button15),
+       [&] {
+         fillSlots();
+         at(Path("slots.log"), click(form->Button15))();
+       }},
+      {"slot", at(huge, click(form->SlotButton[6])), at(good, click(form->SlotButton[6]))},
+  };
+  for (const auto& row : rows) {
+    row.fail();
+    EXPECT_NE(form->StatusBar1->simpleText(), "") << row.kind;
+    row.succeed();
+    EXPECT_EQ(form->StatusBar1->simpleText().toStdString(), "") << row.kind;
+  }
+
+  // A target that did not load is still reported after the successes of other kinds.
+  rows[4].fail();
+  const QString targetFailure = form->StatusBar1->simpleText();
+  ASSERT_NE(targetFailure, "");
+  for (const auto& other : {rows[0].succeed, rows[2].succeed, rows[6].succeed, rows[9].succeed})
+    other();
+  EXPECT_EQ(form->StatusBar1->simpleText(), targetFailure);
+  EXPECT_TRUE(dialogs.boxes.empty());
+}
+
 // A project's final band table whose band designs to coefficients that are no numbers (a gain
 // of 10000 dB) is refused at the slot button: the slot stays as it was, and projects still save.
 TEST_F(ProjectWindow, ASlotProjectThatDesignsNoNumbersLeavesTheSlotAsItWas) {
