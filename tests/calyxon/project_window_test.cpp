@@ -170,6 +170,36 @@ TEST_F(ProjectWindow, AProjectsBandTablesGiveTheEditsAndBars) {
   EXPECT_EQ(form->Edit1->text(), "");
 }
 
+// A bandwidth so small that Fc / BW is beyond any number: the Q edit shows the limit the edit
+// would clamp the quotient to, the shelf of its side, and the design saves, loads and saves
+// again to the same bytes.
+TEST_F(ProjectWindow, ABandwidthTooSmallForAQuotientGivesTheQLimitOfItsSide) {
+  const std::vector<std::string> fresh = CrLfLines(ReadBytes(FreshProject()));
+  const struct {
+    const char* bw;
+    QString q;
+  } rows[] = {{"1e-310", "200"}, {"-1e-310", "0"}};
+  const std::string edited = Path("tiny bandwidth.prj"), first = Path("first.prj"),
+                    second = Path("second.prj");
+  for (const auto& row : rows) {
+    std::vector<std::string> lines = fresh;
+    lines[kBandFcLine + 26] = "1000.000000";
+    lines[kBandFcLine + kBandCount + 26] = row.bw;
+    testing::WriteBytes(edited, testing::JoinCrLf(lines));
+    LoadProject(edited);
+    EXPECT_EQ(form->StatusBar1->simpleText(), "") << row.bw;
+    EXPECT_EQ(form->ManualQEdit[0]->text(), row.q) << row.bw;
+    SaveProjectAs(first);
+    LoadProject(first);
+    EXPECT_EQ(form->ManualQEdit[0]->text(), row.q) << row.bw;
+    SaveProjectAs(second);
+    EXPECT_EQ(form->StatusBar1->simpleText(), "") << row.bw;
+    ASSERT_TRUE(QFile::exists(QString::fromStdString(first))) << row.bw;
+    EXPECT_TRUE(ReadBytes(second) == ReadBytes(first)) << row.bw;
+  }
+  EXPECT_TRUE(dialogs.boxes.empty());
+}
+
 TEST_F(ProjectWindow, AProjectThatIsIncompleteOrDamagedChangesNothing) {
   const std::vector<std::string> lines = CrLfLines(ReadBytes(FreshProject()));
   std::vector<std::string> nan = lines;
