@@ -1,12 +1,40 @@
 #include "calyxon/files/CurveLoading.h"
 
 #include "calyxon/eq/BandClearing.h"
+#include "calyxon/eq/LevelBounds.h"
 #include "calyxon/eq/MeasurementCurve.h"
 #include "calyxon/files/MicResponseFile.h"
+#include "calyxon/files/TextNumbers.h"
 
 namespace calyxon {
 
 namespace {
+
+std::string BeyondBound() {
+  return ", beyond the +-" + ShortNumber(kMaxLevel) + " dB of a curve";
+}
+
+// Why the levels as read, or the curve on the grid, pass what a curve may hold; "" when not.
+std::string LevelProblem(const MeasurementPoints& points) {
+  for (std::size_t i = 0; i < points.L.size(); ++i) {
+    if (!WithinLevelBound(points.L[i], kMaxLevel))
+      return "its point " + std::to_string(i + 1) + " (" + ShortNumber(points.F[i]) +
+             " Hz) has the level " + ShortNumber(points.L[i]) + " dB" + BeyondBound();
+  }
+  return {};
+}
+std::string LevelProblem(const EqDesign& design, const GridCurve& curve) {
+  for (int i = 0; i < design.GridCount; ++i) {
+    if (!WithinLevelBound(curve[i], kMaxLevel))
+      return "its curve reaches " + ShortNumber(curve[i]) + " dB at " +
+             ShortNumber(design.GridFrequency[i]) + " Hz on the grid" + BeyondBound();
+  }
+  return {};
+}
+
+std::string LoadFailed(const CurveLoadResult& result) {
+  return " Load Failed" + (result.problem.empty() ? "" : ": " + result.problem) + "  !!! \n";
+}
 
 // Reads and resamples a file; on success curve holds the result and the reference used.
 CurveLoadResult ReadCurve(const EqDesign& design, const std::string& path, bool isTarget,
@@ -16,11 +44,14 @@ CurveLoadResult ReadCurve(const EqDesign& design, const std::string& path, bool 
   if (!reading) return result;
   result.pointCount = static_cast<int>(reading->points.F.size());
   result.truncated = reading->truncated;
+  result.status = CurveLoadStatus::Unusable;
+  result.problem = LevelProblem(reading->points);
+  if (!result.problem.empty()) return result;
   const double reference = ReferenceLevel(reading->points, referenceStart);
   curve = GridCurve(kGridCapacity, 0.0);
-  result.status = ResampleOntoGrid(design, reading->points, reference, curve)
-                      ? CurveLoadStatus::Loaded
-                      : CurveLoadStatus::Unusable;
+  if (!ResampleOntoGrid(design, reading->points, reference, curve)) return result;
+  result.problem = LevelProblem(design, curve);
+  if (result.problem.empty()) result.status = CurveLoadStatus::Loaded;
   return result;
 }
 
@@ -70,12 +101,12 @@ std::string TargetLoadStatusText(const CurveLoadResult& result, const std::strin
     case CurveLoadStatus::Unusable:
       break;
   }
-  return "Target File:" + shownName + " Load Failed  !!! \n";
+  return "Target File:" + shownName + LoadFailed(result);
 }
 
 std::string SourceLoadStatusText(const CurveLoadResult& result, const std::string& shownName) {
   if (result.loaded()) return {};
-  return "Mic File:" + shownName + " Load Failed  !!! \n";
+  return "Mic File:" + shownName + LoadFailed(result);
 }
 
 }  // namespace calyxon

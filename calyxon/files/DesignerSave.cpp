@@ -8,8 +8,9 @@
 namespace calyxon {
 
 QString SaveDesignerFile(const QString& path, std::string_view text) {
-  // Asked before the save: afterwards a failed save has left the target as it was.
-  const bool previous = QFileInfo::exists(path);
+  // Asked before the save: afterwards a failed save has left the target as it was. A folder or
+  // a device of that name is no previous file.
+  const bool previous = QFileInfo(path).isFile();
   const platform::SaveResult result =
       platform::SaveFileAtomically(QFile::encodeName(path).toStdString(), text);
   if (result.ok()) return {};

@@ -9,7 +9,7 @@ namespace calyxon {
 
 // Writes text as the whole file at path. Returns "" when it was saved, else the status text
 // "File:<path> Save Failed (<reason>), the previous file is kept  !!! \n", or without ", the
-// previous file is kept" when there was no file at path.
+// previous file is kept" when there was no file at path (nothing, or a folder of that name).
 QString SaveDesignerFile(const QString& path, std::string_view text);
 
 // "File:<path> Not Saved: <problem>  !!! \n", for a file refused before it was written.

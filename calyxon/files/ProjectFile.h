@@ -16,15 +16,20 @@
 //
 // Reading is strict, so that a damaged file never half-loads: the whole file is read into a
 // Project first and is refused, with the reason and its line, when a value is missing, longer
-// than 511 characters or not a finite decimal number ("nan", "inf", hexadecimal, "1,5",
-// "1e999" are refused), when a count is out of bounds (1 <= GridCount <= 22050, the 16-bit
-// counts, 32-bit coefficients), when a grid frequency lies outside 0..22050 Hz (exclusive) or a
-// curve level outside +-1e300 dB (exclusive) as "%f" writes it back (0.0000001 Hz is written
-// 0.000000 and is refused), when a path is longer than kMaxProjectPathBytes, or when more
-// values follow than the counts say. A message quotes at most 40 characters of a value, with
-// bytes that are not printable as "\xNN". Values may stand on lines ended by CR LF or LF;
-// blank lines between values are passed over. A path is the exact number of bytes its length
-// line gives, then a line end.
+// than 511 characters or not a decimal number that a double holds ("nan", "inf", hexadecimal,
+// "1,5", "1e999" are refused; "1e-999" is 0), when a count is out of bounds (1 <= GridCount <=
+// 22050, the 16-bit counts, 32-bit coefficients), when a grid frequency lies outside 0..22050 Hz
+// (exclusive), a level of TargetCurve, SourceCurve or BandResponse outside +-1e300 dB or one of
+// the curves computed from them outside +-1e303 dB (LevelBounds.h), each as "%f" writes it
+// back (0.0000001 Hz is written 0.000000 and is refused), when a path is longer than
+// kMaxProjectPathBytes, or when more values follow than the counts say. A message names the
+// line by its number and by what it holds ("line 1 (the length of TargetPath)", "line 5169
+// (TargetCurve)"), shows a long number in short form and names the bounds it breaks ("holds
+// 1.8e+303, which is out of range (above -1e+303 and below 1e+303)"); it quotes at most 40
+// characters of a value that is no number, with bytes that are not printable as "\xNN".
+// Values may stand on lines ended by CR LF or LF; blank lines between values are passed over.
+// A path is the exact number of bytes its length line gives, then a line end. The gain lines
+// hold any number the window's edits take ("1e400" included).
 //
 // Writing checks every line with the reader's own rules (ProjectValueRules.h) before anything
 // is written, so a project that is saved is always one that loads.
@@ -80,6 +85,7 @@ struct ProjectText {
   std::string bytes;
   // Empty, or why the reader would refuse the text, naming the first such value by its table
   // or by the window's edit it came from: "SlotB holds a value that is not a finite number",
+  // "ErrorCurve holds 1.8e+303, which is out of range (above -1e+303 and below 1e+303)",
   // "the Gain(dB) edit of manual band 1 holds 603 characters, more than the 511 of any value".
   // Such a text must not be written.
   std::string problem;
@@ -114,7 +120,7 @@ ProjectReading ReadProjectIntoSlot(PresetSlots& presets, int s, const std::strin
 
 // Status text when the final band table that the project at name gave slot s designs band
 // `band` (0..31) to a section that is not finite (FirstNonFiniteBand, PresetSlots.h):
-// "File:<name> Not Loaded Into EQ<s>: its band <band + 1> (Fc <Fc> Hz, BW <BW> Hz, Gain <Gain>
+// "File:<name> Not Loaded Into EQ<s>: its band <band> (Fc <Fc> Hz, BW <BW> Hz, Gain <Gain>
 // dB) gives filter coefficients that are not finite numbers; EQ<s> was not changed  !!! \n".
 QString SlotNotDesignedStatusText(const PresetSlots& loaded, int s, int band, const QString& name);
 

@@ -26,25 +26,30 @@ class LineReader {
   explicit LineReader(std::string_view text) : text_(text) {}
 
   void Section(const char* name) { section_ = name; }
-  void Origin(const std::string&) {}
+  void Item(const std::string& inFile, const std::string&) { section_ = inFile; }
 
   void Path(std::string& path) {
+    const std::string name = section_;
+    section_ = "the length of " + name;
     std::int64_t length = 0;
     if (!ReadInteger(length, 0, kMaxProjectPathBytes)) return;
-    if (!EndOfLine()) return;
+    if (!EndOfLine("holds more than the length")) return;
+    section_ = name;
     if (length == 0) return;  // no path stored: the current one stays
-    if (text_.size() - pos_ < static_cast<std::size_t>(length)) return Fail(EndsEarly());
+    if (text_.size() - pos_ < static_cast<std::size_t>(length)) {
+      return Fail("it ends early: " + ThisLine() + " is shorter than its length says");
+    }
     const std::string_view bytes = text_.substr(pos_, static_cast<std::size_t>(length));
     lines_ += static_cast<int>(std::count(bytes.begin(), bytes.end(), '\n'));
     pos_ += bytes.size();
-    if (!EndOfLine()) return;
+    if (!EndOfLine("does not end where its length says")) return;
     path.assign(bytes);
   }
 
   void Real(double& value, double low, double high) {
     const std::string_view token = Token();
     if (token.empty()) return;
-    Check(rules::CheckReal(token, low, high, value), token);
+    Check(rules::CheckReal(token, low, high, value));
   }
 
   template <typename T>
@@ -64,7 +69,7 @@ class LineReader {
   void Token(std::string& text) {
     const std::string_view token = Token();
     if (token.empty()) return;
-    if (Check(rules::CheckNumberText(token), token)) text.assign(token);
+    if (Check(rules::CheckNumberText(token))) text.assign(token);
   }
 
   template <typename Curve>
@@ -104,26 +109,28 @@ class LineReader {
   bool ReadInteger(std::int64_t& number, std::int64_t low, std::int64_t high) {
     const std::string_view token = Token();
     if (token.empty()) return false;
-    return Check(rules::CheckInteger(token, low, high, number), token);
+    return Check(rules::CheckInteger(token, low, high, number));
   }
 
-  // True when the token passed; otherwise the file is refused, naming its line.
-  bool Check(rules::Fault fault, std::string_view token) {
-    if (fault == rules::Fault::None) return true;
-    Fail("line " + Line() + " of " + section_ + " holds " + rules::FaultWords(fault, token));
+  // True when the token passed (no words against it); otherwise the file is refused, naming
+  // its line.
+  bool Check(const std::string& words) {
+    if (words.empty()) return true;
+    Fail(ThisLine() + " holds " + words);
     return false;
   }
 
-  // The rest of the current line must be blank; consumes its end (CR LF or LF).
-  bool EndOfLine() {
+  // The rest of the current line must be blank; consumes its end (CR LF or LF). goesOn: what
+  // a line that holds more is told.
+  bool EndOfLine(const char* goesOn) {
     if (!problem_.empty()) return false;
     while (pos_ < text_.size() && text_[pos_] != '\n' && IsBlank(text_[pos_])) ++pos_;
     if (pos_ == text_.size()) {
-      Fail(EndsEarly());
+      Fail("it ends early: " + ThisLine() + " has no line end");
       return false;
     }
     if (text_[pos_] != '\n') {
-      Fail("line " + Line() + " of " + section_ + " does not end where its length says");
+      Fail(ThisLine() + " " + goesOn);
       return false;
     }
     ++pos_;
@@ -131,10 +138,11 @@ class LineReader {
     return true;
   }
 
-  std::string Line() const { return std::to_string(lines_ + 1); }
-  std::string EndsEarly() const {
-    return "it ends early, in " + section_ + " after line " + std::to_string(lines_);
+  // "line 5169 (TargetCurve)": the line by its number in the file and by what it holds.
+  std::string ThisLine() const {
+    return "line " + std::to_string(lines_ + 1) + " (" + section_ + ")";
   }
+  std::string EndsEarly() const { return "it ends early: " + ThisLine() + " is missing"; }
   void Fail(std::string problem) {
     if (problem_.empty()) problem_ = std::move(problem);
   }
@@ -199,7 +207,7 @@ QString SlotNotDesignedStatusText(const PresetSlots& loaded, int s, int band, co
   return QStringLiteral(
              "File:%1 Not Loaded Into EQ%2: its band %3 (Fc %4 Hz, BW %5 Hz, Gain %6 dB) gives "
              "filter coefficients that are not finite numbers; EQ%2 was not changed  !!! \n")
-      .arg(name, QString::number(s), QString::number(band + 1),
+      .arg(name, QString::number(s), QString::number(band),
            runtime::FloatToStr(loaded.SlotFc[s][band]), runtime::FloatToStr(loaded.SlotBw[s][band]),
            runtime::FloatToStr(loaded.SlotGain[s][band]));
 }

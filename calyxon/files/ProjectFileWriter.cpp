@@ -26,7 +26,7 @@ class LineWriter {
     section_ = name;
     origin_.clear();
   }
-  void Origin(std::string origin) { origin_ = std::move(origin); }
+  void Item(const std::string&, const std::string& inWindow) { origin_ = inWindow; }
   void Path(const std::string& path) {
     if (path.size() > static_cast<std::size_t>(kMaxProjectPathBytes)) {
       Fail(section_ + " is " + std::to_string(path.size()) + " bytes long, more than the " +
@@ -45,7 +45,7 @@ class LineWriter {
       Fail(Where() + " holds a value that is not a finite number");
     } else {
       double read = 0;
-      Check(rules::CheckReal(token, low, high, read), token);
+      Check(rules::CheckReal(token, low, high, read));
     }
     out_ += kLineEnd;
   }
@@ -54,8 +54,7 @@ class LineWriter {
     const std::size_t start = out_.size();
     AppendInteger(out_, value);
     std::int64_t read = 0;
-    Check(rules::CheckInteger(std::string_view(out_).substr(start), low, high, read),
-          std::string_view(out_).substr(start));
+    Check(rules::CheckInteger(std::string_view(out_).substr(start), low, high, read));
     out_ += kLineEnd;
   }
   void Flag(std::uint8_t value) {
@@ -63,7 +62,7 @@ class LineWriter {
             std::numeric_limits<std::int64_t>::max());
   }
   void Token(const std::string& text) {
-    Check(rules::CheckNumberText(text), text);  // a blank in it would split it in two
+    Check(rules::CheckNumberText(text));  // a blank in it would split it in two
     out_ += text;
     out_ += kLineEnd;
   }
@@ -76,8 +75,8 @@ class LineWriter {
 
  private:
   std::string Where() const { return origin_.empty() ? section_ : origin_; }
-  void Check(rules::Fault fault, std::string_view token) {
-    if (fault != rules::Fault::None) Fail(Where() + " holds " + rules::FaultWords(fault, token));
+  void Check(const std::string& words) {
+    if (!words.empty()) Fail(Where() + " holds " + words);
   }
   void Fail(std::string problem) {
     if (problem_.empty()) problem_ = std::move(problem);

@@ -2,10 +2,11 @@
 // that both always agree. Internal to ProjectFile*.cpp.
 //
 // A Fields type provides:
-//   Section(name)                  the table the next values belong to (for messages)
-//   Origin(text)                   what the next value was taken from, when it is an edit of
-//                                  the window (for the writer's messages); Section clears it
-//   Path(path)                     a length line and a path line
+//   Section(name)                  what the next values are (for messages): a table, a count
+//   Item(inFile, inWindow)         what the next value is, named as the file holds it (for
+//                                  the reader's messages) and by the window's edit it was
+//                                  taken from (for the writer's); the next Section ends it
+//   Path(path)                     a length line ("the length of <section>") and a path line
 //   Real(value, low, high)         a "%f" line; the reader refuses a value outside (low, high)
 //   Integer(value, low, high)      a "%d" / "%ld" line; the reader refuses one outside [low, high]
 //   Flag(value)                    a "%d" line; the reader stores 1 for any value but 0
@@ -19,8 +20,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "calyxon/eq/LevelBounds.h"
 #include "calyxon/files/ProjectFile.h"
-#include "calyxon/files/ProjectValueRules.h"
 
 namespace calyxon::project_layout {
 
@@ -49,11 +50,11 @@ void Rows(Fields& f, const char* name, Table& table) {
   }
 }
 
-// A curve of levels in dB.
+// A curve of levels in dB within +-bound (LevelBounds.h).
 template <typename Fields, typename Curve>
-void CurveValues(Fields& f, const char* name, Curve& curve, int count) {
+void CurveValues(Fields& f, const char* name, Curve& curve, int count, double bound) {
   f.Size(curve, count);
-  Values(f, name, curve, -project_rules::kMaxLevel, project_rules::kMaxLevel);
+  Values(f, name, curve, -bound, bound);
 }
 
 // P is Project or const Project.
@@ -65,19 +66,19 @@ void Walk(Fields& f, P& p) {
   f.Path(p.TargetPath);
   f.Section("SourcePath");
   f.Path(p.SourcePath);
-  f.Section("the manual bands");
   for (int k = 0; k < kManualBandCount; ++k) {
     auto& band = p.ManualBands[k];
-    const std::string of = " of manual band " + std::to_string(k + 1);
-    f.Origin("the Fc(KHz) edit" + of);
+    const std::string name = "manual band " + std::to_string(k + 1);
+    f.Item(name + "'s Fc in kHz", "the Fc(KHz) edit of " + name);
     f.Real(band.FcKhz, kAnyLow, kAnyHigh);
-    f.Origin("the bandwidth from the Fc(KHz) and Q edits" + of);
+    f.Item(name + "'s bandwidth", "the bandwidth from the Fc(KHz) and Q edits of " + name);
     f.Real(band.Bw, kAnyLow, kAnyHigh);
-    f.Origin("the Gain(dB) edit" + of);
+    f.Item(name + "'s gain", "the Gain(dB) edit of " + name);
     f.Token(band.GainText);
   }
-  f.Section("the flags");
+  f.Section("ProjectReservedFlag");
   f.Flag(p.ProjectReservedFlag);
+  f.Section("CurvesDrawnOnce");
   f.Flag(p.CurvesDrawnOnce);
   Rows(f, "SlotFc", p.Slots.SlotFc);
   Rows(f, "SlotBw", p.Slots.SlotBw);
@@ -90,10 +91,13 @@ void Walk(Fields& f, P& p) {
       for (auto& value : row) f.Integer(value, I32::min(), I32::max());
     }
   }
-  f.Section("the counts");
+  f.Section("TargetLoaded");
   f.Flag(p.TargetLoaded);
+  f.Section("GridCount");
   f.Integer(p.GridCount, 1, kGridCapacity);
+  f.Section("SourcePointCount");
   f.Integer(p.SourcePointCount, I16::min(), I16::max());
+  f.Section("LastPointCount");
   f.Integer(p.LastPointCount, I16::min(), I16::max());
 
   const int count = p.GridCount;
@@ -101,22 +105,25 @@ void Walk(Fields& f, P& p) {
   f.Section("GridFrequency");
   // The window reads its sine table at each grid frequency's whole hertz.
   for (auto& value : p.GridFrequency) f.Real(value, 0, kGridCapacity);
-  CurveValues(f, "TargetCurve", p.TargetCurve, count);
-  CurveValues(f, "SourceCurve", p.SourceCurve, count);
-  CurveValues(f, "ErrorCurve", p.ErrorCurve, count);
-  CurveValues(f, "ResidualCurve", p.ResidualCurve, count);
-  CurveValues(f, "TotalCurve", p.TotalCurve, count);
-  CurveValues(f, "BandSumCurve", p.BandSumCurve, count);
+  // The measured curves and the band responses, and the curves summed from them.
+  CurveValues(f, "TargetCurve", p.TargetCurve, count, kMaxLevel);
+  CurveValues(f, "SourceCurve", p.SourceCurve, count, kMaxLevel);
+  CurveValues(f, "ErrorCurve", p.ErrorCurve, count, kMaxSumLevel);
+  CurveValues(f, "ResidualCurve", p.ResidualCurve, count, kMaxSumLevel);
+  CurveValues(f, "TotalCurve", p.TotalCurve, count, kMaxSumLevel);
+  CurveValues(f, "BandSumCurve", p.BandSumCurve, count, kMaxSumLevel);
   f.Size(p.BandResponse, kBandCount);
-  for (auto& row : p.BandResponse) CurveValues(f, "BandResponse", row, count);
+  for (auto& row : p.BandResponse) CurveValues(f, "BandResponse", row, count, kMaxLevel);
   Rows(f, "BandA", p.BandA);
   Rows(f, "BandB", p.BandB);
   Values(f, "BandFc", p.BandFc);
   Values(f, "BandBw", p.BandBw);
   Values(f, "BandGain", p.BandGain);
-  f.Section("the plot levels");
+  f.Section("PlotMax");
   f.Real(p.PlotMax, kAnyLow, kAnyHigh);
+  f.Section("PlotMin");
   f.Real(p.PlotMin, kAnyLow, kAnyHigh);
+  f.Section("PlotReference");
   f.Real(p.PlotReference, kAnyLow, kAnyHigh);
 }
 

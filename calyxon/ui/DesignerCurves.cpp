@@ -21,8 +21,8 @@ void TForm1::Button2Click() {
   CurvesDrawnOnce = 0;
   if (!ChooseMeasurement(*OpenDialog1, TargetPath, *Edit1)) return;
   const CurveLoadResult result = LoadTargetCurve(Design, LocalPath(TargetPath));
-  if (!result.loaded())
-    ShowStatus(QString::fromStdString(TargetLoadStatusText(result, Edit1->text().toStdString())));
+  ShowFileStatus(kTargetStatus,
+                 QString::fromStdString(TargetLoadStatusText(result, Edit1->text().toStdString())));
   Design.RedrawRequested = 1;
 }
 
@@ -34,10 +34,9 @@ void TForm1::Button3Click() {
   CurvesDrawnOnce = 0;
   if (!ChooseMeasurement(*OpenDialog2, SourcePath, *Edit24)) return;
   const CurveLoadResult result = LoadSourceCurve(Design, LocalPath(SourcePath));
-  if (!result.loaded()) {
-    ShowStatus(QString::fromStdString(SourceLoadStatusText(result, Edit24->text().toStdString())));
-    Edit24->setText("");
-  }
+  ShowFileStatus(kSourceStatus, QString::fromStdString(
+                                    SourceLoadStatusText(result, Edit24->text().toStdString())));
+  if (!result.loaded()) Edit24->setText("");
   Design.RedrawRequested = 1;
 }
 

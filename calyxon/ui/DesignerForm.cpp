@@ -90,8 +90,18 @@ void TForm1::Timer2Timer() {
 }
 
 void TForm1::ShowStatus(const QString& text) {
+  statusFailureKind_ = -1;
   StatusBar1->setSimpleText(text);
   if (StatusShown) StatusShown(text);
+}
+
+void TForm1::ShowFileStatus(int kind, const QString& failure) {
+  if (failure.isEmpty()) {
+    if (statusFailureKind_ == kind) ShowStatus(failure);
+    return;
+  }
+  ShowStatus(failure);
+  statusFailureKind_ = kind;
 }
 
 void TForm1::OpenTargetMicFile1Click() {

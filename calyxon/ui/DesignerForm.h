@@ -178,6 +178,21 @@ class TForm1 : public forms::Form {
   void BuildFrequencyGrid();
   // Puts text into the status line, then tells StatusShown.
   void ShowStatus(const QString& text);
+  // The kinds of file operation whose failures the status line reports: a project (saved or
+  // loaded), a measurement, a curve file, the band list, the program file, slot 0..9's project.
+  enum StatusKind {
+    kProjectStatus,
+    kTargetStatus,
+    kSourceStatus,
+    kCurveFileStatus,
+    kBandListStatus,
+    kPicFileStatus,
+    kFirstSlotStatus
+  };
+  // The end of a file operation of that kind: its failure text replaces the status line; an
+  // empty one (a success) clears the line when it still shows a failure of the same kind,
+  // which no longer stands.
+  void ShowFileStatus(int kind, const QString& failure);
   // Told every status text once the status line shows it (test tools keep them in order).
   std::function<void(const QString&)> StatusShown;
 
@@ -211,6 +226,7 @@ class TForm1 : public forms::Form {
   std::vector<std::unique_ptr<forms::FileDialog>> dialogs_;
   bool fitRunning_ = false;
   bool closeAfterFit_ = false;
+  int statusFailureKind_ = -1;  // the StatusKind of the failure the status line shows, or -1
 };
 
 }  // namespace calyxon

@@ -36,8 +36,7 @@ void TForm1::Button18Click() {
     project.ManualBands[k] = ProjectManualBandFrom(bands[k], ManualGainEdit[k]->text());
   project.ProjectReservedFlag = ProjectReservedFlag;
   project.CurvesDrawnOnce = CurvesDrawnOnce;
-  const QString failure = SaveProject(project, Edit37->text());
-  if (!failure.isEmpty()) ShowStatus(failure);
+  ShowFileStatus(kProjectStatus, SaveProject(project, Edit37->text()));
 }
 
 void TForm1::Button19Click() {
@@ -47,7 +46,7 @@ void TForm1::Button19Click() {
   const ProjectReading reading = ReadProjectFile(LocalPath(Edit37->text()));
   if (!reading.loaded()) {
     Timer2->setEnabled(true);
-    ShowStatus(ProjectLoadStatusText(reading, Edit37->text()));
+    ShowFileStatus(kProjectStatus, ProjectLoadStatusText(reading, Edit37->text()));
     return;
   }
   const Project& project = reading.project;
@@ -70,12 +69,13 @@ void TForm1::Button19Click() {
   RadioButtonClick(0);
   ApplyManualEq();
   Design.RedrawRequested = 1;
+  ShowFileStatus(kProjectStatus, {});
 }
 
 void TForm1::SaveCurveFile(forms::SaveDialog& dialog, CurveFileKind kind) {
   if (!dialog.execute()) return;
-  const QString failure = SaveDesignerFile(dialog.fileName(), CurveFileText(Design, kind));
-  if (!failure.isEmpty()) ShowStatus(failure);
+  ShowFileStatus(kCurveFileStatus,
+                 SaveDesignerFile(dialog.fileName(), CurveFileText(Design, kind)));
 }
 
 void TForm1::SaveTarget1Click() {
@@ -93,8 +93,7 @@ void TForm1::SaveManualEQ1Click() {
 void TForm1::Button1Click() {
   if (!SaveDialog1->execute()) return;
   Edit25->setText(SaveDialog1->fileName());
-  const QString failure = SaveDesignerFile(Edit25->text(), BandListText(Design));
-  if (!failure.isEmpty()) ShowStatus(failure);
+  ShowFileStatus(kBandListStatus, SaveDesignerFile(Edit25->text(), BandListText(Design)));
 }
 
 }  // namespace calyxon

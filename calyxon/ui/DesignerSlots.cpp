@@ -21,15 +21,18 @@ void TForm1::SlotButtonClick(int slot) {
   DesignSlot(loaded, slot);
   const int band = FirstNonFiniteBand(loaded, slot);
   if (reading.loaded() && band >= 0) {
-    ShowStatus(SlotNotDesignedStatusText(loaded, slot, band, path.text()));
+    ShowFileStatus(kFirstSlotStatus + slot,
+                   SlotNotDesignedStatusText(loaded, slot, band, path.text()));
     path.setText(previousPath);
     return;
   }
   // An empty path edit is the page's record of a slot that is not loaded.
-  if (reading.loaded())
+  if (reading.loaded()) {
     Timer2->setEnabled(true);
-  else
+    ShowFileStatus(kFirstSlotStatus + slot, {});
+  } else {
     path.setText("");
+  }
   // A failed read still designs the slot from what it held, unless that gives no numbers.
   if (band < 0) Presets = loaded;
 }
@@ -42,13 +45,12 @@ std::array<std::string, kSlotCount> TForm1::SlotProjectPaths() const {
 
 void TForm1::Button15Click() {
   if (!AllSlotsOpened(SlotProjectPaths())) {
-    ShowStatus(kProjectsNotOpenedStatus);
+    ShowFileStatus(kPicFileStatus, kProjectsNotOpenedStatus);
     return;
   }
   if (!SaveDialog2->execute()) return;
   Edit36->setText(SaveDialog2->fileName());
-  const QString status = ExportPicFile(Presets, Edit36->text());
-  if (!status.isEmpty()) ShowStatus(status);
+  ShowFileStatus(kPicFileStatus, ExportPicFile(Presets, Edit36->text()));
 }
 
 }  // namespace calyxon

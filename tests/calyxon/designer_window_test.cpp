@@ -1,9 +1,14 @@
 // The designer window as the operator meets it: title and layout, the hidden pages and
-// entries, the Upload menu that follows the posted address, Reset, Preset EQ, help and About.
+// entries, the Upload menu that follows the posted address, Reset, Preset EQ, the status line,
+// help and About.
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHelpEvent>
 #include <QTemporaryDir>
+#include <QTextDocumentFragment>
+#include <QToolTip>
 #include <QWindow>
 #include <string>
 
@@ -217,6 +222,38 @@ TEST_F(DesignerWindow, MeasurementLoadsShowTheFileNameAndFailuresInTheStatusLine
   dialogs.cancelFile();
   ASSERT_TRUE(Menu("File>Load Target Mic File"));
   EXPECT_EQ(form->Edit1->text(), "target");
+}
+
+// What resting the mouse on the status line at x shows: the tooltip's text as the operator
+// reads it, or nothing.
+QString StatusTooltipAt(forms::StatusBar& bar, int x) {
+  const QPoint at(x, bar.height() / 2);
+  QHelpEvent hover(QEvent::ToolTip, at, bar.mapToGlobal(at));
+  QApplication::sendEvent(&bar, &hover);
+  if (!QToolTip::isVisible()) return {};
+  return QTextDocumentFragment::fromHtml(QToolTip::text()).toPlainText();
+}
+
+// A status text longer than the line (a path of a deep folder puts the reason beyond its end)
+// shows whole, blanks and all, when the mouse rests on the line; one that fits shows no tooltip.
+TEST_F(DesignerWindow, AStatusTextTooLongForTheLineShowsWholeAsItsTooltip) {
+  QString folder = "/no/such";
+  for (int n = 0; n < 12; ++n) folder += QString("/measurements of the venue %1").arg(n);
+  const QString path = folder + "/project <b>&amp;</b>.prj";
+  dialogs.choose(path);
+  ASSERT_TRUE(Menu("File>Load Project"));
+  const QString text = "File:" + path + " Open Failed  !!! \n";
+  ASSERT_EQ(form->StatusBar1->simpleText(), text);
+  ASSERT_GT(form->StatusBar1->fontMetrics().horizontalAdvance(text), form->StatusBar1->width());
+  EXPECT_EQ(StatusTooltipAt(*form->StatusBar1, 5), "File:" + path + " Open Failed  !!!");
+  EXPECT_EQ(StatusTooltipAt(*form->StatusBar1, form->StatusBar1->width() - 5),
+            "File:" + path + " Open Failed  !!!");
+
+  // A new text takes the tooltip of the one before away (the tip fades out in real time).
+  form->Button15->click();  // the hidden export with no slots loaded
+  ASSERT_EQ(form->StatusBar1->simpleText(), "Projects not properly opened\n");
+  EXPECT_TRUE(WaitUntil([] { return !QToolTip::isVisible(); }, 3000));
+  EXPECT_EQ(StatusTooltipAt(*form->StatusBar1, 5), "");
 }
 
 TEST(DesignerShownName, IsTheFileNameWithoutItsExtension) {

@@ -188,18 +188,34 @@ TEST_F(CalyxonMeasurementTest, TargetLoadRebuildsTheErrorWithTheManualBandsOnly)
     ASSERT_EQ(design->ErrorCurve[i], design->TargetCurve[i] - design->SourceCurve[i]);
 }
 
+// A level beyond what a curve may hold, as read or on the grid once set to 0 dB at 1 kHz, is
+// refused like a file without a curve, and the status text says where it is.
 TEST_F(CalyxonMeasurementTest, FailedLoadsChangeNothingAndSaySo) {
   design->TargetCurve[5] = 1.25;
+  const std::string beyond = ", beyond the +-1e+300 dB of a curve";
   const struct {
     std::string path;
     CurveLoadStatus status;
-    const char* targetText;
+    std::string targetText, sourceText;
   } cases[] = {
       {::testing::TempDir() + "missing/x.dat", CurveLoadStatus::OpenFailed,
-       "Target File:x Open Failed  !!! \n"},
-      {File(""), CurveLoadStatus::Unusable, "Target File:x Load Failed  !!! \n"},
-      {File("1000,3\n"), CurveLoadStatus::Unusable, "Target File:x Load Failed  !!! \n"},
-      {File("1000,3\n2000,x\n"), CurveLoadStatus::Unusable, "Target File:x Load Failed  !!! \n"},
+       "Target File:x Open Failed  !!! \n", "Mic File:x Load Failed  !!! \n"},
+      {File(""), CurveLoadStatus::Unusable, "Target File:x Load Failed  !!! \n",
+       "Mic File:x Load Failed  !!! \n"},
+      {File("1000,3\n"), CurveLoadStatus::Unusable, "Target File:x Load Failed  !!! \n",
+       "Mic File:x Load Failed  !!! \n"},
+      {File("1000,3\n2000,x\n"), CurveLoadStatus::Unusable, "Target File:x Load Failed  !!! \n",
+       "Mic File:x Load Failed  !!! \n"},
+      {File("20,0\n1000,0\n8000,1e301\n20000,0\n"), CurveLoadStatus::Unusable,
+       "Target File:x Load Failed: its point 3 (8000 Hz) has the level 1e+301 dB" + beyond +
+           "  !!! \n",
+       "Mic File:x Load Failed: its point 3 (8000 Hz) has the level 1e+301 dB" + beyond +
+           "  !!! \n"},
+      {File("20,-9e299\n1000,9e299\n20000,9e299\n"), CurveLoadStatus::Unusable,
+       "Target File:x Load Failed: its curve reaches -1.8e+300 dB at 20 Hz on the grid" + beyond +
+           "  !!! \n",
+       "Mic File:x Load Failed: its curve reaches -1.8e+300 dB at 20 Hz on the grid" + beyond +
+           "  !!! \n"},
   };
   for (const auto& c : cases) {
     const CurveLoadResult target = LoadTargetCurve(*design, c.path);
@@ -207,13 +223,15 @@ TEST_F(CalyxonMeasurementTest, FailedLoadsChangeNothingAndSaySo) {
     EXPECT_EQ(TargetLoadStatusText(target, "x"), c.targetText);
     const CurveLoadResult source = LoadSourceCurve(*design, c.path);
     EXPECT_FALSE(source.loaded());
-    EXPECT_EQ(SourceLoadStatusText(source, "x"), "Mic File:x Load Failed  !!! \n");
+    EXPECT_EQ(SourceLoadStatusText(source, "x"), c.sourceText);
   }
   EXPECT_EQ(design->TargetLoaded, 0);
   EXPECT_FALSE(SourceLoadAllowed(*design));
   EXPECT_EQ(design->TargetCurve[5], 1.25);
   EXPECT_EQ(design->LastPointCount, 0);
-  EXPECT_EQ(TargetLoadStatusText({CurveLoadStatus::Loaded}, "x"), "");
+  CurveLoadResult loaded;
+  loaded.status = CurveLoadStatus::Loaded;
+  EXPECT_EQ(TargetLoadStatusText(loaded, "x"), "");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <cmath>
+#include <cstdio>
 #include <functional>
 
 #include "calyxon/files/ProjectFile.h"
@@ -15,6 +16,13 @@ namespace calyxon {
 namespace {
 
 using testing::DesignerState;
+
+// value as "%f" writes it.
+std::string Fixed(double value) {
+  char text[400];
+  std::snprintf(text, sizeof text, "%f", value);
+  return text;
+}
 
 constexpr int kFreshLines = 30539;
 constexpr int kGridCountLine = 4505;  // 0-based
@@ -124,44 +132,96 @@ TEST_F(ProjectFileTest, IncompleteOrDamagedProjectsAreRefusedWithTheirLine) {
     std::string extra;
     std::string problem;
   } cases[] = {
-      {{}, kFreshLines - 1, "", "it ends early, in the plot levels after line 30538"},
-      {{}, 3, "", "it ends early, in the manual bands after line 3"},
-      {{{0, "10"}, {1, "abc"}}, 2, "", "it ends early, in TargetPath after line 1"},
-      {{{0, "3"}, {1, "abcde"}}, 0, "", "line 2 of TargetPath does not end where its length says"},
-      {{{0, "5000"}}, 0, "", "line 1 of TargetPath holds 5000, which is out of range"},
-      {{{2, "-1"}}, 0, "", "line 3 of SourcePath holds -1, which is out of range"},
-      {{{target, "nan"}}, 0, "", "line 5169 of TargetCurve holds 'nan', which is not a number"},
+      {{}, kFreshLines - 1, "", "it ends early: line 30539 (PlotReference) is missing"},
+      {{}, 3, "", "it ends early: line 4 (manual band 1's Fc in kHz) is missing"},
+      {{{0, "10"}, {1, "abc"}},
+       2,
+       "",
+       "it ends early: line 2 (TargetPath) is shorter than its length says"},
+      {{{0, "3"}, {1, "abcde"}}, 0, "", "line 2 (TargetPath) does not end where its length says"},
+      {{{0, "5000"}},
+       0,
+       "",
+       "line 1 (the length of TargetPath) holds 5000, which is out of range (from 0 to 4096)"},
+      {{{2, "-1"}},
+       0,
+       "",
+       "line 3 (the length of SourcePath) holds -1, which is out of range (from 0 to 4096)"},
+      {{{target, "nan"}}, 0, "", "line 5169 (TargetCurve) holds 'nan', which is not a number"},
       {{{target, "inf"}}, 0, "", "'inf'"},
       {{{target, "-INF"}}, 0, "", "'-INF'"},
       {{{target, "0x1p3"}}, 0, "", "'0x1p3'"},
       {{{target, "1,5"}}, 0, "", "'1,5'"},
       {{{target, "1.5abc"}}, 0, "", "'1.5abc'"},
       {{{target, "1e999"}}, 0, "", "'1e999'"},
-      {{{6, "nan"}}, 0, "", "line 7 of the manual bands holds 'nan'"},
-      {{{100, "1.0.0"}}, 0, "", "line 101 of SlotFc"},
-      {{{kGridCountLine, "0"}}, 0, "", "line 4506 of the counts holds 0, which is out of range"},
-      {{{kGridCountLine, "22051"}}, 0, "", "holds 22051, which is out of range"},
-      {{{kGridCountLine, "660.0"}}, 0, "", "holds '660.0', which is not a number"},
-      {{{kGridCountLine + 1, "40000"}}, 0, "", "holds 40000, which is out of range"},
-      {{{kGridCountLine - 2, "2147483648"}}, 0, "", "line 4504 of SlotCoefficients"},
-      {{{kGridCountLine + 3, "22050.000000"}}, 0, "", "line 4509 of GridFrequency holds 22050"},
-      {{{kGridCountLine + 3, "0.000000"}}, 0, "", "GridFrequency holds 0.000000, which is out"},
+      {{{6, "nan"}}, 0, "", "line 7 (manual band 1's gain) holds 'nan', which is not a number"},
+      {{{100, "1.0.0"}}, 0, "", "line 101 (SlotFc) holds '1.0.0', which is not a number"},
+      {{{kGridCountLine, "0"}},
+       0,
+       "",
+       "line 4506 (GridCount) holds 0, which is out of range (from 1 to 22050)"},
+      {{{kGridCountLine, "22051"}},
+       0,
+       "",
+       "line 4506 (GridCount) holds 22051, which is out of range (from 1 to 22050)"},
+      {{{kGridCountLine, "660.0"}},
+       0,
+       "",
+       "line 4506 (GridCount) holds '660.0', which is not a number"},
+      {{{kGridCountLine + 1, "40000"}},
+       0,
+       "",
+       "line 4507 (SourcePointCount) holds 40000, which is out of range (from -32768 to 32767)"},
+      {{{kGridCountLine - 2, "2147483648"}},
+       0,
+       "",
+       "line 4504 (SlotCoefficients) holds 2147483648, which is out of range (from -2147483648 to "
+       "2147483647)"},
+      {{{kGridCountLine + 3, "22050.000000"}},
+       0,
+       "",
+       "line 4509 (GridFrequency) holds 22050.000000, which is out of range (above 0 and below "
+       "22050)"},
+      {{{kGridCountLine + 3, "0.000000"}},
+       0,
+       "",
+       "line 4509 (GridFrequency) holds 0.000000, which is out of range (above 0 and below 22050)"},
       {{}, 0, "0.000000\r\n", "it holds more lines than its GridCount says (line 30540)"},
-      {{{6, ""}}, 0, "", "line 25 of the flags holds '0.000000'"},  // an empty gain line
+      {{{6, ""}},
+       0,
+       "",
+       "line 25 (CurvesDrawnOnce) holds '0.000000', which is not a number"},  // an empty gain line
       {{{target, std::string(512, '1')}},
        0,
        "",
-       "line 5169 of TargetCurve holds 512 characters, more than the 511 of any value"},
-      {{{6, "1" + std::string(400, '0')}},
+       "line 5169 (TargetCurve) holds 512 characters, more than the 511 of any value"},
+      {{{4, "1" + std::string(400, '0')}},
        0,
        "",
-       "line 7 of the manual bands holds '1000000000000000000000000000000000000000...', which is "
-       "beyond the range of a number"},
+       "line 5 (manual band 1's Fc in kHz) holds '1000000000000000000000000000000000000000...', "
+       "which is beyond the range of a number"},
+      // A gain line holds what the window's edits take: a long double, not more.
+      {{{6, "1e5000"}}, 0, "", "line 7 (manual band 1's gain) holds '1e5000', which is beyond"},
+      {{{9, "-1e-5000"}},
+       0,
+       "",
+       "line 10 (manual band 2's gain) holds '-1e-5000', which is closer to 0 than any number"},
+      // A long number is shown short, with the bounds it breaks.
+      {{{target + 660 * 2, Fixed(1.8e303)}},
+       0,
+       "",
+       "line 6489 (ErrorCurve) holds 1.8e+303, which is out of range (above -1e+303 and below "
+       "1e+303)"},
+      {{{kGridCountLine + 3, "1e-7"}},
+       0,
+       "",
+       "line 4509 (GridFrequency) holds 1e-7, which is out of range (above 0 and below 22050) once "
+       "written with six decimals, as 0.000000"},
       // A binary file's bytes are quoted short and readable.
       {{{target, "\x07\x01\x1b\\\xc3\xa9" + std::string(60, 'z')}},
        0,
        "",
-       "line 5169 of TargetCurve holds '\\x07\\x01\\x1B\\\\xC3\\xA9" + std::string(34, 'z') +
+       "line 5169 (TargetCurve) holds '\\x07\\x01\\x1B\\\\xC3\\xA9" + std::string(34, 'z') +
            "...', which is not a number"},
   };
   for (const auto& c : cases) {
@@ -186,20 +246,38 @@ TEST_F(ProjectFileTest, IncompleteOrDamagedProjectsAreRefusedWithTheirLine) {
   EXPECT_EQ(ProjectLoadStatusText(refused, "/p/a.prj"), "File:/p/a.prj Open Failed  !!! \n");
 }
 
-// A bound holds for the value as "%f" writes it back, so that whatever loads saves again.
+// A bound holds for the value as "%f" writes it back, so that whatever loads saves again. The
+// measured curves and the band responses lie within +-1e300 dB, the curves summed from them
+// within +-1e303 dB.
 TEST_F(ProjectFileTest, GridFrequenciesAndLevelsAreBoundedAsTheyWillBeWritten) {
   const std::vector<std::string> lines = testing::CrLfLines(Text(DesignerState().ToProject()));
   const int firstHz = kGridCountLine + 3, lastHz = firstHz + 659, target = lastHz + 1;
+  const int source = target + 660, error = source + 660, residual = error + 660,
+            total = residual + 660, sum = total + 660, response = sum + 660;
   const struct {
     int line;
     std::string text;
     bool loads;
   } rows[] = {
-      {firstHz, "0.0000001", false},                                      // written 0.000000
-      {firstHz, "0.0000006", true},                                       // written 0.000001
-      {firstHz, "1e-7", false},        {lastHz, "22049.9999999", false},  // written 22050.000000
-      {lastHz, "22049.9999994", true}, {target, "1e300", false},
-      {target, "-9.99e299", true},     {target, "4e-320", true},
+      {firstHz, "0.0000001", false},  // written 0.000000
+      {firstHz, "0.0000006", true},   // written 0.000001
+      {firstHz, "1e-7", false},
+      {lastHz, "22049.9999999", false},  // written 22050.000000
+      {lastHz, "22049.9999994", true},
+      {target, "1e300", false},
+      {target, "-9.99e299", true},
+      {target, "4e-320", true},
+      {target, "0." + std::string(350, '0') + "1", true},  // 0
+      {source, "-1e300", false},
+      {source + 659, Fixed(9.99e299), true},
+      {response + 31 * 660 + 7, "1e300", false},
+      {response + 5, "-9.99e299", true},
+      {error, "1.8e300", true},
+      {residual + 3, Fixed(-2.8e301), true},
+      {total, "-9.99e302", true},
+      {sum + 659, "9.99e302", true},
+      {error + 1, "1e303", false},
+      {sum, "-1e303", false},
   };
   for (const auto& row : rows) {
     std::vector<std::string> edited = lines;
@@ -226,9 +304,8 @@ TEST_F(ProjectFileTest, ASaveTheReaderWouldRefuseWritesNothingAndSaysWhy) {
     std::function<void(Project&)> damage;
     std::string problem;
   } rows[] = {
-      {[](Project& p) { p.ManualBands[0].GainText = "1" + std::string(400, '0'); },
-       "the Gain(dB) edit of manual band 1 holds '1000000000000000000000000000000000000000...', "
-       "which is beyond the range of a number"},
+      {[](Project& p) { p.ManualBands[0].GainText = "1e5000"; },
+       "the Gain(dB) edit of manual band 1 holds '1e5000', which is beyond the range of a number"},
       {[](Project& p) { p.ManualBands[3].GainText = "0." + std::string(600, '0') + "1"; },
        "the Gain(dB) edit of manual band 4 holds 603 characters, more than the 511 of any value"},
       {[](Project& p) { p.ManualBands[1].GainText = ""; },
@@ -239,11 +316,13 @@ TEST_F(ProjectFileTest, ASaveTheReaderWouldRefuseWritesNothingAndSaysWhy) {
        "the bandwidth from the Fc(KHz) and Q edits of manual band 6 holds a value that is not a "
        "finite number"},
       {[](Project& p) { p.GridFrequency[0] = 1e-7; },
-       "GridFrequency holds 0.000000, which is out of range"},
+       "GridFrequency holds 0.000000, which is out of range (above 0 and below 22050)"},
       {[](Project& p) { p.GridFrequency[659] = 22049.9999999; },
-       "GridFrequency holds 22050.000000, which is out of range"},
+       "GridFrequency holds 22050.000000, which is out of range (above 0 and below 22050)"},
       {[](Project& p) { p.TargetCurve[3] = 1e300; },
-       "TargetCurve holds 1000000000000000052504760255204420248704..., which is out of range"},
+       "TargetCurve holds 1e+300, which is out of range (above -1e+300 and below 1e+300)"},
+      {[](Project& p) { p.ErrorCurve[0] = 1.8e303; },
+       "ErrorCurve holds 1.8e+303, which is out of range (above -1e+303 and below 1e+303)"},
       {[](Project& p) { p.TargetPath = std::string(5000, 'p'); },
        "TargetPath is 5000 bytes long, more than the 4096 a project holds"},
       {[](Project& p) { p.Slots.SlotB[9][31][2] = std::nan(""); },
