@@ -171,6 +171,22 @@ TEST_F(ProgramTest, ADamagedSettingsFileIsReadAsFarAsItCanAndTheQuitSaysWhatItLe
   }
 }
 
+TEST_F(ProgramTest, ASettingsFileBehindAByteOrderMarkIsReadFromItsFirstLine) {
+  const std::string path = platform::Settings("Vondrix").filePath();
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+  WriteBytes(path, "\xEF\xBB\xBF[Other]\nKeep=yes\n[General]\nTV=3\n");
+  TForm1& m = start();
+  EXPECT_EQ(program.TvRegion, 3);
+  EXPECT_TRUE(m.Europe1->checked());
+  EXPECT_TRUE(dialogs.boxes.empty());
+  m.USA1Click();
+  dialogs.answer("OK");
+  m.Exit1Click();
+  EXPECT_EQ(ReadBytes(path), "[Other]\nKeep=yes\n[General]\nTV=6\n");
+  EXPECT_EQ(dialogs.texts(forms::DialogKind::Message), std::vector<QString>{})
+      << "no line was left out";
+}
+
 TEST_F(ProgramTest, ARegionOutsideOneToSixChangesNoCheckMark) {
   platform::Settings("Vondrix").write("TV", "9");
   TForm1& m = start();
