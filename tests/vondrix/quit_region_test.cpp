@@ -227,6 +227,14 @@ TEST_F(ProgramTest, HelpOpensThePageBesideTheProgramOrSaysWhyItCannot) {
         dialogs.boxes.back().text.toStdString(),
         "Can't show the help page " + beside + ": install xdg-utils and a web browser to read it.");
   }
+  {
+    // An opener that is there but cannot open the page says so only by its exit status.
+    const DesktopOpener failing(DesktopOpener::Fails);
+    m.Content1Click();
+    ASSERT_TRUE(DesktopOpener::waitFor([&] { return dialogs.boxes.size() == 3; }));
+    EXPECT_EQ(dialogs.boxes.back().text, dialogs.boxes[1].text);
+    EXPECT_EQ(dialogs.boxes.back().caption, "Help");
+  }
   m.About1Click();
   EXPECT_TRUE(program.Form5->isVisible());
   EXPECT_EQ(program.Form5->caption(), "About this program");
