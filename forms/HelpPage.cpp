@@ -12,10 +12,12 @@ void OpenHelpPage(const QString& page, const QString& missingText) {
     MessageBox(missingText, "Help", MB_OK | MB_ICONWARNING);
     return;
   }
-  if (!platform::openDocument(page.toStdString()))
+  const auto cannot = [page] {
     MessageBox(
         "Can't show the help page " + page + ": install xdg-utils and a web browser to read it.",
         "Help", MB_OK | MB_ICONWARNING);
+  };
+  if (!platform::openDocument(page.toStdString(), cannot)) cannot();
 }
 
 }  // namespace forms

@@ -16,6 +16,7 @@ namespace platform {
 namespace {
 
 constexpr char kGeneral[] = "General";
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
 struct Line {
   enum Kind { Comment, Section, Key, Unreadable } kind;
@@ -99,6 +100,8 @@ Contents Load(const std::string& path) {
   Contents c;
   std::string bytes;
   if (!ReadFile(path, bytes, c.error)) return c;
+  // Some editors put a UTF-8 byte-order mark first; it is no part of the first line.
+  if (bytes.starts_with(kByteOrderMark)) bytes.erase(0, std::strlen(kByteOrderMark));
   std::string section = kGeneral;
   std::size_t start = 0;
   while (start < bytes.size()) {

@@ -4,7 +4,7 @@
 // The file is INI text of the form earlier versions wrote with QSettings:
 //   [General]
 //   TV=4
-// Read line by line:
+// Read line by line, after a UTF-8 byte-order mark at the start (written back without it):
 // - "[Name]" starts the section Name; lines before the first header are in [General];
 // - "key=value": key and value without the blanks around them; a value in double quotes
 //   is the text between them;

@@ -15,6 +15,7 @@
 #include "forms/Screen.h"
 #include "forms/ScriptedDialogs.h"
 #include "platform/WindowDirectory.h"
+#include "tests/common/MenuSeparators.h"
 #include "tests/forms/Wait.h"
 #include "tests/forms/WindowTitle.h"
 
@@ -179,6 +180,19 @@ TEST(FormMenuBar, AClickOnATitleOpensItsMenu) {
   QMenu* menu = file->action()->menu();
   EXPECT_TRUE(waitUntil([&] { return menu->isVisible(); }));
   menu->hide();
+}
+
+TEST(FormMenuBar, ADashCaptionIsASeparatorLineWithoutAText) {
+  MenuForm f(false);
+  MenuItem* line = f.menu->item(0)->addItem("-");
+  EXPECT_EQ(line->caption(), "-");
+  EXPECT_TRUE(line->action()->isSeparator());
+  // A style draws a separator's text beside its line.
+  EXPECT_EQ(SeparatorTexts(*f.menu->bar()), QStringList{""});
+  line->setCaption("&Load");
+  EXPECT_FALSE(line->action()->isSeparator());
+  EXPECT_EQ(line->action()->text(), "&Load");
+  EXPECT_TRUE(SeparatorTexts(*f.menu->bar()).isEmpty());
 }
 
 TEST(FormTitle, TheWindowSystemShowsTheCaptionAndBoxesTheApplicationTitle) {

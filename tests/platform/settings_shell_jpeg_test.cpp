@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QThread>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -116,7 +119,8 @@ TEST(Settings, AFileThatCannotBeReplacedOrReadIsKeptAndTheWriteSaysWhy) {
 }
 
 std::vector<std::pair<std::string, std::string>> launched;
-bool recordLaunch(const std::string& program, const std::string& argument) {
+bool recordLaunch(const std::string& program, const std::string& argument,
+                  const std::function<void()>&) {
   launched.emplace_back(program, argument);
   return true;
 }
@@ -135,6 +139,42 @@ TEST(Shell, StartsSiblingProgramsAndIgnoresMissingOnes) {
   EXPECT_EQ(launched[0].first, tool);
   EXPECT_FALSE(platform::openDocument(tmp.path().toStdString() + "/missing.html"));
   platform::setShellLauncher(nullptr);
+}
+
+TEST(Shell, ADocumentHandlerThatFailsIsReportedAndOneThatSucceedsIsNot) {
+  QTemporaryDir tmp;
+  const std::string folder = tmp.path().toStdString();
+  const std::string document = folder + "/page.html", ran = folder + "/ran";
+  std::ofstream(document) << "<p>help</p>\n";
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", (tmp.path() + ":").toLocal8Bit() + path);
+  const struct Row {
+    const char* end;
+    int failures;
+  } rows[] = {{"exit 0", 0}, {"exit 3", 1}, {"kill -9 $$", 1}};
+  for (const Row& r : rows) {
+    std::filesystem::remove(ran);
+    const std::string handler = folder + "/xdg-open";
+    std::ofstream(handler) << "#!/bin/sh\n[ \"$1\" = '" << document << "' ] && : > '" << ran
+                           << "'\n"
+                           << r.end << "\n";
+    std::filesystem::permissions(handler, std::filesystem::perms::owner_all);
+    int failures = 0;
+    ASSERT_TRUE(platform::openDocument(document, [&] { ++failures; })) << r.end;
+    // Its end is seen from the event loop; a success is given a while to be taken for one.
+    QElapsedTimer waited;
+    waited.start();
+    qint64 ranAt = -1;
+    while (failures < r.failures || ranAt < 0 || waited.elapsed() < ranAt + 300) {
+      if (waited.elapsed() > 10000) break;
+      if (ranAt < 0 && std::filesystem::exists(ran)) ranAt = waited.elapsed();
+      QCoreApplication::processEvents();
+      QThread::msleep(5);
+    }
+    EXPECT_TRUE(std::filesystem::exists(ran)) << r.end << ": the handler got the page";
+    EXPECT_EQ(failures, r.failures) << r.end;
+  }
+  qputenv("PATH", path);
 }
 
 TEST(Clock, AVirtualClockReplacesTheRealOneForItsScope) {

@@ -11,6 +11,7 @@
 #include "designer_launcher.h"
 #include "detail_fixture.h"
 #include "platform/WindowDirectory.h"
+#include "vondrix/detail/TuningMath.h"
 
 namespace {
 
@@ -127,6 +128,12 @@ TEST_F(DesignerLaunch, ALaunchDuringAScanEndsTheScanBeforeThePortCloses) {
   ASSERT_GT(linesAtLaunch, 0u);
   EXPECT_EQ(bus.lines().size(), linesAtLaunch);  // nothing went out after the launch
   EXPECT_EQ(w.BitBtn4->caption(), "Run");
+  // The field and the marker label name the frequency the receiver was tuned to last.
+  const std::vector<std::string> tuneLines = linesOf('#', 'K');
+  ASSERT_FALSE(tuneLines.empty());
+  EXPECT_EQ(std::stoi(tuneLines.back().substr(4, 4), nullptr, 16),
+            std::lround(vondrix::KhzOfText(w.EditEx1->text()) / 25));
+  EXPECT_EQ(w.StaticText60->caption(), w.EditEx1->text() + "MHZ");
   EXPECT_FALSE(w.isVisible());
   EXPECT_FALSE(w.Timer1->enabled());
   ASSERT_TRUE(waitFor(designerShown));

@@ -1,6 +1,5 @@
 // The main screen's frame as a user meets it: the menu bar reached by the mouse, the
 // titles the window system shows, the client area of both views, the name lines.
-#include "common/MenuSeparators.h"
 #include "menu_clicks.h"
 #include "platform/Settings.h"
 #include "program_fixture.h"
@@ -46,12 +45,6 @@ TEST_F(MainScreenFrame, TheMenuBarSitsAboveThePanelsAndTheMouseReachesTheRegions
   EXPECT_EQ(program.TvRegion, 4);
   EXPECT_TRUE(m.Japan1->checked());
   EXPECT_FALSE(m.Taiwan1->checked());
-}
-
-TEST_F(MainScreenFrame, NoSeparatorOfTheMenusCarriesAText) {
-  TForm1& m = withTwo();
-  for (const QString& text : SeparatorTexts(*m.MainMenu1->bar()))
-    EXPECT_EQ(text, "") << "a separator would show it beside its line";
 }
 
 TEST_F(MainScreenFrame, WindowsShowExactlyTheirCaptionsAndBoxesTheProgramsTitle) {

@@ -171,6 +171,22 @@ TEST_F(ProgramTest, ADamagedSettingsFileIsReadAsFarAsItCanAndTheQuitSaysWhatItLe
   }
 }
 
+TEST_F(ProgramTest, ASettingsFileBehindAByteOrderMarkIsReadFromItsFirstLine) {
+  const std::string path = platform::Settings("Vondrix").filePath();
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+  WriteBytes(path, "\xEF\xBB\xBF[Other]\nKeep=yes\n[General]\nTV=3\n");
+  TForm1& m = start();
+  EXPECT_EQ(program.TvRegion, 3);
+  EXPECT_TRUE(m.Europe1->checked());
+  EXPECT_TRUE(dialogs.boxes.empty());
+  m.USA1Click();
+  dialogs.answer("OK");
+  m.Exit1Click();
+  EXPECT_EQ(ReadBytes(path), "[Other]\nKeep=yes\n[General]\nTV=6\n");
+  EXPECT_EQ(dialogs.texts(forms::DialogKind::Message), std::vector<QString>{})
+      << "no line was left out";
+}
+
 TEST_F(ProgramTest, ARegionOutsideOneToSixChangesNoCheckMark) {
   platform::Settings("Vondrix").write("TV", "9");
   TForm1& m = start();
@@ -210,6 +226,14 @@ TEST_F(ProgramTest, HelpOpensThePageBesideTheProgramOrSaysWhyItCannot) {
     EXPECT_EQ(
         dialogs.boxes.back().text.toStdString(),
         "Can't show the help page " + beside + ": install xdg-utils and a web browser to read it.");
+  }
+  {
+    // An opener that is there but cannot open the page says so only by its exit status.
+    const DesktopOpener failing(DesktopOpener::Fails);
+    m.Content1Click();
+    ASSERT_TRUE(DesktopOpener::waitFor([&] { return dialogs.boxes.size() == 3; }));
+    EXPECT_EQ(dialogs.boxes.back().text, dialogs.boxes[1].text);
+    EXPECT_EQ(dialogs.boxes.back().caption, "Help");
   }
   m.About1Click();
   EXPECT_TRUE(program.Form5->isVisible());

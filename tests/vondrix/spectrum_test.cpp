@@ -6,6 +6,7 @@
 #include "detail_fixture.h"
 #include "vondrix/detail/MhzText.h"
 #include "vondrix/detail/SpectrumMath.h"
+#include "vondrix/detail/TuningMath.h"
 
 namespace {
 
@@ -197,37 +198,95 @@ TEST_F(Spectrum, HaltStopsAtTheFirstLevelAboveTheSquelchOneStepAboveTheField) {
   EXPECT_EQ(w.Edit6->text(), "798.200");
 }
 
-TEST_F(Spectrum, WhatHappensDuringAScanEndsItBeforeTheNextLine) {
+TEST_F(Spectrum, AStopDuringAScanSamplesTheFieldOnceMoreAndLeavesThatFrequencyShown) {
+  // Both windows on an 8-step band from 798.000 MHz, a microphone at 798.100 MHz; each
+  // handler runs while the scan lets messages through after its third tune.
+  sim::Receiver& first = add(Model::Q5V, 7);
+  sim::Receiver& second = add(Model::Z3K, 8);
+  for (sim::Receiver* r : {&first, &second}) {
+    r->bandStartCode = kStart, r->bandSteps = 8, r->frequencyCode = kStart;
+    r->busyAfterZarnMs = 0;  // the Zarn waits end at their first status query
+  }
+  bus.carriers = {{kStart + 4, 40}};
+  run();
+  TForm3& f3 = *program.Form3;
+  TForm7& f7 = *program.Form7;
+  struct Page {
+    int slot;
+    vondrix::DetailWindow* window;
+    forms::BitBtn *run, *peak, *nextP, *clear, *monitorRun, *monitorStop;
+    forms::Edit* field;
+    forms::StaticText* label;
+    forms::Timer* poll;
+    std::function<void()> zarn;
+  } pages[] = {
+      {1, &f3, f3.BitBtn18, f3.BitBtn19, f3.BitBtn21, f3.BitBtn20, f3.BitBtn15, f3.BitBtn16,
+       f3.Edit6, f3.StaticText31, f3.Timer2, [&] { f3.BitBtn12->click(); }},
+      {2, &f7, f7.BitBtn4, f7.BitBtn5, f7.BitBtn7, f7.BitBtn6, f7.BitBtn8, f7.BitBtn9, f7.EditEx1,
+       f7.StaticText60, f7.Timer1,
+       [&] {
+         QTest::mousePress(f7.StaticText138, Qt::LeftButton, {}, QPoint(3, 3));
+         QTest::mouseRelease(f7.StaticText138, Qt::LeftButton, {}, QPoint(3, 3));
+       }},
+  };
+  enum class Then { StepOn, SamplePeak };
   struct Row {
     const char* name;
-    std::function<void(TForm3&)> during;
-    const char* field;
+    std::function<void(Page&)> during;
+    Then then;
     bool pollAfter;
   } rows[] = {
-      {"Run again", [](TForm3& w) { w.BitBtn18->click(); }, "798.075", true},
-      {"Clear", [](TForm3& w) { w.BitBtn20->click(); }, "798.050", true},
-      {"the window closed", [](TForm3& w) { w.close(); }, "798.075", false},
-      {"the designer launch's stop",
-       [](TForm3& w) {
-         w.BitBtn18->setCaption("Run");
-         w.monitor().MonitorRunning = 0;
+      {"Stop", [](Page& p) { p.run->click(); }, Then::StepOn, true},
+      {"Peak", [](Page& p) { p.peak->click(); }, Then::SamplePeak, true},
+      {"Next P", [](Page& p) { p.nextP->click(); }, Then::SamplePeak, true},
+      {"the monitor's Run",
+       [](Page& p) {
+         QMetaObject::invokeMethod(
+             qApp, [&p] { p.monitorStop->click(); }, Qt::QueuedConnection);
+         p.monitorRun->click();
        },
-       "798.075", true},
+       Then::StepOn, true},
+      {"Zarn", [](Page& p) { p.zarn(); }, Then::StepOn, true},
+      {"the window closed", [](Page& p) { p.window->close(); }, Then::StepOn, false},
   };
-  TForm3& w = openSmallBand();
-  for (const Row& r : rows) {
-    SCOPED_TRACE(r.name);
-    if (!w.isVisible()) openSlot(1);
-    w.BitBtn20->click();
-    bus.clearLog();
-    duringScanAfterK(3, [&] { r.during(w); });
-    w.BitBtn18->click();
-    EXPECT_EQ(tuned(), Range(kStart, kStart + 2));
-    EXPECT_EQ(lines().back(), "%07N\r");
-    EXPECT_EQ(w.BitBtn18->caption(), "Run");
-    EXPECT_EQ(w.Edit6->text(), r.field);
-    EXPECT_EQ(w.Timer2->enabled(), r.pollAfter);
+  for (Page& p : pages) {
+    const std::string status = "%0" + std::to_string(p.slot + 6) + "N\r";
+    for (const Row& r : rows) {
+      SCOPED_TRACE(std::string(r.name) + " in window " + std::to_string(p.slot));
+      if (!p.window->isVisible()) openSlot(p.slot);
+      p.clear->click();
+      bus.clearLog();
+      duringScanAfterK(3, [&] { r.during(p); });
+      p.run->click();
+      bus.setLineObserver({});
+      const std::vector<int> k = tuned();
+      if (r.then == Then::StepOn) {
+        EXPECT_EQ(k, Range(kStart, kStart + 3));
+        EXPECT_EQ(p.field->text(), "798.075");
+      } else {  // tuned by the handler, then sampled there once more
+        ASSERT_EQ(k.size(), 5u);
+        EXPECT_EQ(k[3], k[4]);
+      }
+      // The receiver sits where the field and the marker label say.
+      ASSERT_FALSE(k.empty());
+      EXPECT_EQ(k.back(), std::lround(vondrix::KhzOfText(p.field->text()) / 25));
+      EXPECT_EQ(p.label->caption(), p.field->text() + "MHZ");
+      EXPECT_EQ(lines().back(), status);
+      EXPECT_EQ(p.run->caption(), "Run");
+      EXPECT_EQ(p.poll->enabled(), r.pollAfter);
+    }
   }
+}
+
+TEST_F(Spectrum, ClearDuringAScanEndsItBeforeTheNextLineOneStepBack) {
+  TForm3& w = openSmallBand();
+  duringScanAfterK(3, [&] { w.BitBtn20->click(); });
+  w.BitBtn18->click();
+  EXPECT_EQ(tuned(), Range(kStart, kStart + 2));
+  EXPECT_EQ(lines().back(), "%07N\r");
+  EXPECT_EQ(w.BitBtn18->caption(), "Run");
+  EXPECT_EQ(w.Edit6->text(), "798.050");  // the frequency sampled last
+  EXPECT_TRUE(w.Timer2->enabled());
   bus.setLineObserver({});
 }
 
@@ -278,9 +337,21 @@ TEST_F(Spectrum, ContinuousWrapsToTheStartWithoutClearingTheTrace) {
   duringScanAfterK(12, [&] { w.BitBtn18->click(); });
   w.BitBtn18->click();
   std::vector<int> expected = Range(kStart, kStart + 8);
-  for (int c : Range(kStart, kStart + 2)) expected.push_back(c);
+  for (int c : Range(kStart, kStart + 3)) expected.push_back(c);
   EXPECT_EQ(tuned(), expected);
   EXPECT_EQ(ys(8)[8], levelAt(*bus.at(7), kStart + 8)) << "the first pass stays";
+  EXPECT_EQ(w.Edit6->text(), "798.075");
+
+  // Stopped after the band stop's sample: the wrap comes first, then the band start's.
+  duringScanAfterK(9, [&] { w.BitBtn18->click(); });
+  w.BitBtn20->click();
+  bus.clearLog();
+  w.BitBtn18->click();
+  expected = Range(kStart, kStart + 8);
+  expected.push_back(kStart);
+  EXPECT_EQ(tuned(), expected);
+  EXPECT_EQ(w.Edit6->text(), "798.000");
+  EXPECT_EQ(w.StaticText31->caption(), "798.000MHZ");
   bus.setLineObserver({});
 }
 

@@ -259,7 +259,7 @@ class DetailWindow : public forms::Form {
   // Spectrum scan
   // Run starts the scan (RunSpectrumScan) with the caption "Stop"; however the scan ends (an
   // error included) the caption is "Run" again. Stop sets the caption "Run", which ends a
-  // running scan after its step.
+  // running scan after its next sampling step.
   void RunButtonClick();
   void PeakClick();
   void NextPeakClick();
@@ -339,11 +339,14 @@ class DetailWindow : public forms::Form {
 
   // Spectrum scan
   bool Idle() const;  // the Run button's caption is "Run"
-  // The scan loop of the Run button. Stops when, after a step, the Run button's caption is
-  // "Run", Halt finds a level above the squelch, a Single or Halt run reaches the band's
-  // end, or, after the messages were processed, ScanElapsedMs reads 0 (Clear) or the
-  // caption reads "Run": then before anything more is sent. However it ends the poll timer
-  // runs again while the window is open.
+  // The scan loop of the Run button. Stops when, after a sampling step, the Run button's
+  // caption is "Run" (set by a handler while the messages went through: the step after
+  // them samples at the frequency field, which then keeps that frequency), Halt finds a
+  // level above the squelch, or a Single or Halt run reaches the band's end; and, right
+  // after the messages, before anything more is sent, when ScanElapsedMs reads 0 (Clear:
+  // the field one step back), the program ends, or the designer has taken the port (the
+  // field back at the frequency sampled last). However it ends the poll timer runs again
+  // while the window is open.
   void RunSpectrumScan();
   // The frequency field := mhz, the marker label := the field + "MHZ".
   void ShowScanFrequency(const QString& mhz);
@@ -357,9 +360,12 @@ class DetailWindow : public forms::Form {
   int MarkerPoint() const;
   // One sampling step of the scan at f: tuned, stored at point k(f) + 1, drawn.
   void SampleAt(float f);
-  // The band is done at f: Continuous puts the band start into the field; Single and Halt
-  // set the caption "Run" with the frequency sampled last in the field.
-  void EndScanAtBandEnd(float f);
+  // The band is done at f: Continuous puts the band start into the field and goes on
+  // (false); Single and Halt set the caption "Run" with the frequency sampled last in the
+  // field and end the scan (true).
+  bool EndScanAtBandEnd(float f);
+  // True while the designer holds the port (from the launch until its watch gives it back).
+  bool PortHandedOver() const;
   // Erases the marker and moves the marker index to the grid step under mouse x; returns
   // that step's frequency.
   float PutMarkerAtMouse(int x);

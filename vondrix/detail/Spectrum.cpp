@@ -5,6 +5,7 @@
 // field holds (it can be typed into during a scan) and whatever the receiver reports as its
 // band: a scan that meets a frequency below the band starts again at the band start.
 #include <limits>
+#include <optional>
 
 #include "platform/Clock.h"
 #include "runtime/Convert.h"
@@ -128,19 +129,24 @@ void DetailWindow::SampleAt(float f) {
   ShowSquelchThreshold();
 }
 
-void DetailWindow::EndScanAtBandEnd(float f) {
+bool DetailWindow::EndScanAtBandEnd(float f) {
   ShowSquelchThreshold();
   if (roles_.sweeps[kContinuous]->checked()) {
     ShowScanFrequency(roles_.bandStart.text());
     program_.Current.CurrentFrequency = roles_.frequency.text().toStdString();
     EraseMarker();
     ShowTvChannel();
-    return;
+    return false;
   }
   roles_.run->setCaption("Run");
   ShowScanFrequency(f - static_cast<long double>(spectrum_.ScanStep));
   program_.Current.CurrentFrequency = roles_.frequency.text().toStdString();
   ShowTvChannel();
+  return true;
+}
+
+bool DetailWindow::PortHandedOver() const {
+  return roles_.designerWatch && roles_.designerWatch->enabled();
 }
 
 void DetailWindow::RunSpectrumScan() {
@@ -152,6 +158,7 @@ void DetailWindow::RunSpectrumScan() {
     ShowScanFrequency(KhzOfText(roles_.frequency.text()) + step());
     ShowTvChannel();
   }
+  std::optional<float> sampled;  // the frequency the receiver was tuned to last
   for (;;) {
     const uint32_t t0 = clock.tickCount();
     ShowNoGroupChannel();
@@ -163,6 +170,9 @@ void DetailWindow::RunSpectrumScan() {
     }
     if (f <= BandStopKhz()) {
       SampleAt(f);
+      sampled = f;
+      // Stopped meanwhile (Stop, Peak, Next P, the close, the monitor's Run, Zarn): this
+      // step has sampled what the field showed, so the field names the receiver's frequency.
       if (Idle()) return;
       if (roles_.sweeps[kHalt]->checked()) {
         const CurrentReceiver& c = program_.Current;
@@ -173,19 +183,26 @@ void DetailWindow::RunSpectrumScan() {
       }
       ShowScanFrequency(f + step());
       ShowTvChannel();
-    } else {
-      EndScanAtBandEnd(f);
-      if (Idle()) return;
+    } else if (EndScanAtBandEnd(f)) {
+      return;
     }
     spectrum_.ScanElapsedMs += static_cast<int32_t>(clock.tickCount() - t0);
     roles_.scanElapsed.setText(ElapsedText(spectrum_.ScanElapsedMs));
     forms::processMessages();
-    // What the handlers that ran meanwhile decided, before another line goes out.
+    // What the handlers that ran meanwhile decided, before another line goes out. A caption
+    // set to "Run" is seen after the next sampling step, above.
     if (spectrum_.ScanElapsedMs == 0) {
       roles_.frequency.setText(MhzText(KhzOfText(roles_.frequency.text()) - step()));
       return;
     }
-    if (Idle() || program_.Ending) return;
+    if (program_.Ending) return;
+    if (PortHandedOver()) {
+      // The designer has the port: no step can sample any more, so the field goes back to
+      // the frequency the receiver was tuned to last.
+      if (sampled) ShowScanFrequency(static_cast<long double>(*sampled));
+      ShowTvChannel();
+      return;
+    }
   }
 }
 
