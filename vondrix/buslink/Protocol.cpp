@@ -32,10 +32,7 @@ std::string Mute(const std::string& a, const std::string& v) {
   return "#" + a + "B" + v + "\r";
 }
 std::string SquelchQuery(const std::string& a, const std::string& level) {
-  const bool sendable =
-      level.size() <= 2 && std::all_of(level.begin(), level.end(), [](char c) {
-        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-      });
+  const bool sendable = level.size() <= 2 && std::all_of(level.begin(), level.end(), IsHexDigit);
   return "%" + a + "F" + (sendable ? level : std::string(kSquelchQueryFallback)) + "\r";
 }
 std::string Diversity(const std::string& a) {
@@ -75,6 +72,10 @@ bool LengthIs4(const std::string& reply) {
 }
 bool EchoAnd12(const std::string& reply, const std::string& a) {
   return EchoMatches(reply, a) && reply.size() == 12;
+}
+
+bool IsHexDigit(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
 }
 
 std::string Field(const std::string& text, int index, int count) {

@@ -46,6 +46,9 @@ bool ExactAck(const std::string& reply, const std::string& a);     // "$" a CR
 bool LengthIs4(const std::string& reply);                          // frequency set ack
 bool EchoAnd12(const std::string& reply, const std::string& a);    // detail status reply
 
+// 0-9, A-F or a-f, whatever the locale.
+bool IsHexDigit(char c);
+
 // Characters index..index+count-1 of text (1-based); shorter or empty past the end.
 std::string Field(const std::string& text, int index, int count);
 // "0x" + field as an integer, or def when that is not a number (a missing field included).

@@ -33,10 +33,6 @@ bool IsPrintable(char c) {
   return c >= 0x20 && c <= 0x7E;
 }
 
-bool IsHexDigit(char c) {
-  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-}
-
 bool IsDecimalDigit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -57,7 +53,7 @@ bool FieldsAreSendable(const NetworkLine& f) {
 }  // namespace
 
 bool IsHexDigits(const std::string& text, std::size_t width) {
-  return Holds(text, width, IsHexDigit);
+  return Holds(text, width, protocol::IsHexDigit);
 }
 
 bool IsDecimalDigits(const std::string& text, std::size_t width) {

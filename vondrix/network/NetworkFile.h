@@ -68,8 +68,8 @@ bool IsHexDigits(const std::string& text, std::size_t width);
 bool IsDecimalDigits(const std::string& text, std::size_t width);
 
 // True when at least one of the lines that a load replays (line s for slot s, s = 1 up to
-// the smaller of the line count and DetectedReceiverCount) applies to its slot. A file without such
-// a line belongs to another network or is no network file at all.
+// the smaller of the line count and DetectedReceiverCount) applies to its slot. A file
+// without such a line belongs to another network or is no network file at all.
 bool AnyLineAppliesToItsSlot(const std::vector<std::string>& lines, const SlotTables& tables);
 
 // Writes the lines, each followed by CR LF, as the file at path: through a temporary file
@@ -103,10 +103,9 @@ struct NetworkFileText {
 
 // Reads the lines of the file at path, ended by CR LF or LF (a last line without an end
 // counts; empty lines after the last line with bytes do not). A file of more lines or longer
-// lines than the limits above is refused whole. At
-// most the bytes that the limits allow plus one are read, so a path to a device without end
-// (a zero device) is refused after a few kilobytes, and the open does not wait for a writer
-// (a named pipe).
+// lines than the limits above is refused whole. At most the bytes that the limits allow plus
+// one are read, so a path to a device without end (a zero device) is refused after a few
+// kilobytes, and the open does not wait for a writer (a named pipe).
 NetworkFileText ReadNetworkFile(const std::string& path);
 
 // The receivers a load works on: the file's lines, but never more than were detected.
