@@ -346,6 +346,26 @@ TEST_F(NetworkFileMenu, TheWholeFileAfterAShorterOneBringsEveryReceiverBack) {
   }
 }
 
+TEST_F(NetworkFileMenu, ALoadStoppedByAMissingMutePictureLeavesNoUncountedSlotLookingLive) {
+  TForm1& m = demo();
+  load(kDemoNetworkFile.substr(0, 3 * 29));
+  ASSERT_EQ(program.Slots.ReceiverCount, 3);
+  const QTemporaryDir empty;  // a program folder without the pictures
+  program.ProgramFolder = empty.path().toStdString() + "/";
+  bus.clearLog();
+
+  load(kDemoNetworkFile);
+  EXPECT_EQ(dialogs.texts(forms::DialogKind::Error).size(), 1u);
+  EXPECT_TRUE(bus.lines().empty());
+  EXPECT_EQ(program.Slots.ReceiverCount, 3);
+  for (int slot = 4; slot <= 5; ++slot) {
+    SCOPED_TRACE(slot);
+    EXPECT_FALSE(m.PanelTable[slot]->isEnabled());
+    EXPECT_TRUE(m.PanelLabels[slot][0]->isHidden());
+  }
+  EXPECT_TRUE(timersOn());
+}
+
 TEST_F(NetworkFileMenu, ABadHexFieldShowsTheErrorBoxAndTheTimersComeBack) {
   TForm1& m = demo();
   load("Q5V,03,LEAD  ,2,A,7ED6,03,0\r\nQ5V,05,GUIT 2,1,3,7XY9,03,1\r\n");

@@ -2,6 +2,7 @@
 // beneath (NetworkSave.h, NetworkLoad.h); the windows' routines through NetworkFileWindows.
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "vondrix/detail/DetailWindows.h"
 #include "vondrix/network/MainScreen.h"
@@ -119,12 +120,15 @@ void TForm1::Load1Click() {
   const NetworkFileText file = ReadNetworkFile(QFile::encodeName(path).toStdString());
   if (RefusedWithMessage(path, file, program_.Slots)) return;
   CloseOpenDetailWindows();
-  // However the replay ends, the slots it took out of the count stop looking live.
+  // A shorter file's load left some out: this one may count them again. However the replay
+  // ends, the slots outside the count then stop looking live.
   const int before = program_.Slots.ReceiverCount;
-  ScopeExit dropped([&] { ShowSlotsWithoutReceiver(program_.Slots.ReceiverCount + 1, before); });
-  // A shorter file's load left some out: this one may count them again.
-  ShowSlotsWithReceiver(before + 1, LoadedReceiverCount(int(file.lines.size()),
-                                                        program_.Slots.DetectedReceiverCount));
+  const int loaded =
+      LoadedReceiverCount(int(file.lines.size()), program_.Slots.DetectedReceiverCount);
+  ScopeExit dropped([&] {
+    ShowSlotsWithoutReceiver(program_.Slots.ReceiverCount + 1, std::max(before, loaded));
+  });
+  ShowSlotsWithReceiver(before + 1, loaded);
   NetworkFileWindows windows(program_);
   NetworkLoad(program_.Bus, program_.Slots, program_.Current, program_.EqPresets, *this, windows)
       .Replay(file.lines);
