@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/FileBytes.h"
+#include "sim/Receiver.h"
 
 inline const std::string kDemoNetworkFile =
     "Q5V,03,VOCAL1,2,A,7ED6,01,0\r\n"
@@ -32,3 +33,10 @@ inline const std::vector<std::string> kDemoLoadLines = {
     "#22G03\r", "#22R0\r", "#22Q1\r",                                   //
     "#40F04\r", "#40B0\r", "#40CKEYS  \r", "#40K60F4\r", "%40N\r",      //
     "#40G09\r", "#40R0\r", "#40Q0\r"};
+
+// What a load sets in a receiver, as one text.
+inline std::string ReceiverSettings(const sim::Receiver& r) {
+  return r.name + " " + std::to_string(r.group) + "/" + std::to_string(r.channel) + " " +
+         std::to_string(r.frequencyCode) + " status " + std::to_string(int(r.status)) +
+         " squelch " + std::to_string(r.squelchLevel) + " preset " + std::to_string(r.eqPreset);
+}

@@ -22,20 +22,6 @@
 
 namespace {
 
-// Starts the program and its detection, with SKIP once address 3 is done, so that the
-// silent rest of the bus costs no time.
-vondrix::TForm1& StartUpToAddress3(vondrix::Program& program) {
-  program.CreateForms();
-  QTimer skip;
-  QObject::connect(&skip, &QTimer::timeout, [&] {
-    if (program.Form4->ProgressBar1->position() >= 3) program.Form4->Label2Click();
-  });
-  skip.start(5);
-  program.Form2->Timer1Timer();
-  skip.stop();
-  return *program.Form1;
-}
-
 // Receivers served on a pseudo-terminal, and the program on it as COM1.
 class EndToEnd : public ::testing::Test {
  protected:
@@ -48,7 +34,7 @@ class EndToEnd : public ::testing::Test {
     backend = std::make_unique<platform::PosixSerialBackend>(
         platform::PortDirectory({{1, harness.slavePath()}}));
     owned = std::make_unique<vondrix::Program>(*backend);
-    return StartUpToAddress3(*owned);
+    return StartUpToAddress(*owned, 3);
   }
   std::vector<std::string> lines() {
     return harness.withBus([](sim::Bus& b) { return b.lines(); });

@@ -59,13 +59,6 @@ TEST_F(NetworkFileMenu, SavedByteForByteThroughTheMouse) {
   EXPECT_TRUE(timersOn());
 }
 
-// What a load sets, as one text per receiver.
-std::string Settings(const sim::Receiver& r) {
-  return r.name + " " + std::to_string(r.group) + "/" + std::to_string(r.channel) + " " +
-         std::to_string(r.frequencyCode) + " status " + r.status + " squelch " +
-         std::to_string(r.squelchLevel) + " preset " + std::to_string(r.eqPreset);
-}
-
 char WithYes(char status, bool yes) {
   return char((yes ? 0x40 : 0x30) | (status & 0x03));
 }
@@ -76,7 +69,7 @@ TEST_F(NetworkFileMenu, ALoadSetsBackWhatChangedInTheReceivers) {
   m.Save1->click();
   ASSERT_EQ(ReadBytes(path("network.vxn")), kDemoNetworkFile);
   std::map<int, std::string> saved;
-  for (const auto& [address, r] : bus.receivers()) saved[address] = Settings(r);
+  for (const auto& [address, r] : bus.receivers()) saved[address] = ReceiverSettings(r);
 
   sim::Receiver& r03 = *bus.at(3);  // group 2, channel 10: now on a frequency of its own
   r03.name = "OTHER ";
@@ -101,7 +94,7 @@ TEST_F(NetworkFileMenu, ALoadSetsBackWhatChangedInTheReceivers) {
   r40.status = WithYes(r40.status, true);
   r40.eqPreset = 1;
   r40.frequencyCode = 24900;
-  for (const auto& [address, r] : bus.receivers()) ASSERT_NE(Settings(r), saved[address]);
+  for (const auto& [address, r] : bus.receivers()) ASSERT_NE(ReceiverSettings(r), saved[address]);
 
   hoverSlot(4);
   m.PanelButtons[4][1]->click();  // the detail window of 22 is open
@@ -115,7 +108,7 @@ TEST_F(NetworkFileMenu, ALoadSetsBackWhatChangedInTheReceivers) {
   m.Load1->click();
   bus.setLineObserver(nullptr);
 
-  for (const auto& [address, r] : bus.receivers()) EXPECT_EQ(Settings(r), saved[address]);
+  for (const auto& [address, r] : bus.receivers()) EXPECT_EQ(ReceiverSettings(r), saved[address]);
   EXPECT_EQ(r22.antennaMode, sim::AntennaMode::Diversity);
   EXPECT_EQ(r40.antennaMode, sim::AntennaMode::Diversity);
   // Each receiver is asked its state before the group and channel, whose command's form
@@ -243,7 +236,7 @@ TEST_F(NetworkFileMenu, ALineWithBytesThatWouldEndACommandIsSkippedWhole) {
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
     const std::string address = r.line.substr(4, 2);
-    const std::string before = Settings(*bus.at(std::stoi(address)));
+    const std::string before = ReceiverSettings(*bus.at(std::stoi(address)));
     bus.clearLog();
     load(DemoFileWith(r.slot, r.line));
     const std::vector<std::string> sent = bus.lines();
@@ -252,7 +245,7 @@ TEST_F(NetworkFileMenu, ALineWithBytesThatWouldEndACommandIsSkippedWhole) {
       EXPECT_NE(line.substr(1, 2), address) << line;
       EXPECT_NE(line.substr(1, 2), "00") << line;
     }
-    EXPECT_EQ(Settings(*bus.at(std::stoi(address))), before);
+    EXPECT_EQ(ReceiverSettings(*bus.at(std::stoi(address))), before);
     EXPECT_EQ(program.Slots.ReceiverCount, 5);
     EXPECT_TRUE(dialogs.boxes.empty());
     EXPECT_TRUE(timersOn());

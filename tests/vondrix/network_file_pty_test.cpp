@@ -2,7 +2,6 @@
 // simulator on a pseudo-terminal whose receivers answer later than the load's own pauses
 // (as behind a USB adapter's latency timer) and sooner than them.
 #include <QTemporaryDir>
-#include <QTimer>
 #include <map>
 #include <memory>
 
@@ -11,14 +10,13 @@
 #include "forms/ScriptedDialogs.h"
 #include "menu_clicks.h"
 #include "platform/PosixSerialPort.h"
+#include "program_fixture.h"
 #include "sim/NetworkFile.h"
 #include "sim/PtyHarness.h"
 #include "tests/forms/Wait.h"
 #include "vondrix/detail/DetailWindows.h"
 #include "vondrix/network/MainScreen.h"
 #include "vondrix/network/Program.h"
-#include "vondrix/network/ProgressForm.h"
-#include "vondrix/network/SplashForm.h"
 
 namespace {
 
@@ -49,12 +47,6 @@ std::string DemoFileFrom1() {
   return file;
 }
 
-std::string Settings(const sim::Receiver& r) {
-  return r.name + " " + std::to_string(r.group) + "/" + std::to_string(r.channel) + " " +
-         std::to_string(r.frequencyCode) + " status " + std::to_string(int(r.status)) +
-         " squelch " + std::to_string(r.squelchLevel) + " preset " + std::to_string(r.eqPreset);
-}
-
 class NetworkFileOverPty : public ::testing::TestWithParam<uint32_t> {
  protected:
   NetworkFileOverPty() : harness(bus, GetParam()) { bus.latencyMs = GetParam(); }
@@ -66,16 +58,9 @@ class NetworkFileOverPty : public ::testing::TestWithParam<uint32_t> {
     backend = std::make_unique<platform::PosixSerialBackend>(
         platform::PortDirectory({{1, harness.slavePath()}}));
     program = std::make_unique<vondrix::Program>(*backend);
-    program->CreateForms();
-    QTimer skip;  // SKIP once address 5 is done: the silent rest costs no time
-    QObject::connect(&skip, &QTimer::timeout, [&] {
-      if (program->Form4->ProgressBar1->position() >= 5) program->Form4->Label2Click();
-    });
-    skip.start(5);
-    program->Form2->Timer1Timer();
-    skip.stop();
+    vondrix::TForm1& m = StartUpToAddress(*program, 5);
     dialogs.boxes.clear();  // the first start's region box
-    return *program->Form1;
+    return m;
   }
   std::vector<std::string> lines() {
     return harness.withBus([](sim::Bus& b) { return b.lines(); });
@@ -112,7 +97,7 @@ TEST_P(NetworkFileOverPty, SaveThenLoadReplaysEveryLineWithoutABoxTimeAfterTime)
     EXPECT_EQ(ReadBytes(path.toStdString()), DemoFileFrom1());
     std::map<int, std::string> saved;
     harness.withBus([&](sim::Bus& b) {
-      for (const auto& [address, r] : b.receivers()) saved[address] = Settings(r);
+      for (const auto& [address, r] : b.receivers()) saved[address] = ReceiverSettings(r);
       // What an operator changed since: every receiver renamed, unmuted and re-squelched.
       for (int address = 1; address <= 5; ++address) {
         sim::Receiver& r = *b.at(address);
@@ -130,7 +115,7 @@ TEST_P(NetworkFileOverPty, SaveThenLoadReplaysEveryLineWithoutABoxTimeAfterTime)
     forms::waitUntil([&] { return lines().size() >= loadLines.size(); });
     EXPECT_EQ(lines(), loadLines);
     harness.withBus([&](sim::Bus& b) {
-      for (const auto& [address, r] : b.receivers()) EXPECT_EQ(Settings(r), saved[address]);
+      for (const auto& [address, r] : b.receivers()) EXPECT_EQ(ReceiverSettings(r), saved[address]);
     });
     for (int s = 1; s <= 5; ++s)
       EXPECT_EQ(m.PanelLabels[s][0]->caption().left(3), QString("0%1 ").arg(s));
